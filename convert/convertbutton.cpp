@@ -1,0 +1,72 @@
+#include "convertbutton.h"
+
+#include "conversionpass.h"
+#include "stringtools.h"
+
+ConvertButton::ConvertButton(QWidget *parent)
+    : QPushButton(parent)
+{
+    setEnabled(false);
+}
+
+void ConvertButton::updateEnabledState(const QString &newText)
+{
+    if (newText == mText) {
+        setEnabled(false);
+        return;
+    }
+    mText = newText;
+    const QByteArray utf8 = newText.toUtf8();
+    mVersion = std::string(ConversionPass::versionPrefix(std::string_view(utf8.constData(), utf8.size())));
+    setEnabled(true);
+}
+
+void ConvertButton::translateCode()
+{
+    const QByteArray utf8 = mText.toUtf8();
+    const std::string_view code(utf8.constData(), utf8.size());
+    const ConversionResult result = ConversionPass::convert(code);
+
+    switch (result.outcome) {
+    case ConversionOutcome::Converted:
+        mSegments = StringTools::split(code, '_');
+        mSegments.front().erase(0, ConversionPass::headerLength);
+        mConvertedText = QString::fromUtf8(result.code.data(), qsizetype(result.code.size()));
+        return;
+    case ConversionOutcome::VersionRejected:
+        mSegments = StringTools::split(code, '_');
+        setEnabled(false);
+        return;
+    case ConversionOutcome::Unconvertible:
+        // Keeping no segments makes isValidFile() refuse the code, so the
+        // previous file's converted code is never offered as this one's.
+        mSegments.clear();
+        setEnabled(false);
+        return;
+    }
+}
+
+bool ConvertButton::isValidFile() const
+{
+    if (mSegments.empty())
+        return false;
+    return ConversionPass::isAcceptedVersion(mVersion);
+}
+
+void ConvertButton::clearMText()
+{
+    mText = QString();
+    mConvertedText = QString();
+    mVersion.clear();
+    mSegments.clear();
+}
+
+std::vector<std::string> ConvertButton::customSplit(std::string text, char separator)
+{
+    return StringTools::split(text, separator);
+}
+
+std::string ConvertButton::combine(std::vector<std::string> pieces, const std::string &separator)
+{
+    return StringTools::join(pieces, separator);
+}

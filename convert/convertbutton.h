@@ -1,0 +1,41 @@
+#ifndef CONVERTBUTTON_H
+#define CONVERTBUTTON_H
+
+#include <QPushButton>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+// The "CONVERT QVR TO MORVANE" button, and the one holder of the conversion
+// state: the held code, its version prefix, its segments and the converted
+// code. The conversion itself is done by ConversionPass.
+class ConvertButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit ConvertButton(QWidget *parent = nullptr);
+
+    bool isValidFile() const;
+    void clearMText();
+
+    static std::vector<std::string> customSplit(std::string text, char separator);
+    static std::string combine(std::vector<std::string> pieces, const std::string &separator);
+
+    QString mText;
+    QString mConvertedText;
+    std::string mVersion;
+    std::vector<std::string> mSegments;
+
+signals:
+    // Hides QAbstractButton::clicked(bool): connect to the base signal by its
+    // full name. Never emitted.
+    void clicked(const QString &code);
+
+public slots:
+    void updateEnabledState(const QString &newText);
+    void translateCode();
+};
+
+#endif // CONVERTBUTTON_H

@@ -1,0 +1,19 @@
+#include "stringtools.h"
+
+std::vector<std::string> StringTools::split(std::string_view text, char separator)
+{
+    std::vector<std::string> pieces;
+    forEachPiece(text, separator, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
+    return pieces;
+}
+
+std::string StringTools::join(const std::vector<std::string> &pieces, std::string_view separator)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            joined += separator;
+        joined += pieces[i];
+    }
+    return joined;
+}

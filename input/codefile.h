@@ -1,0 +1,28 @@
+#ifndef CODEFILE_H
+#define CODEFILE_H
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// How a code comes out of a file and goes back into one; the window and the
+// command-line converter share it so both read and write the same bytes.
+class CodeFile
+{
+public:
+    // Reads the whole of a device opened ReadOnly | Text: every carriage
+    // return is dropped, a byte-order mark picks the encoding, UTF-8
+    // otherwise, and nothing is trimmed.
+    static QString read(QIODevice &device);
+
+    // The bytes a saved code consists of: UTF-8, no byte-order mark, no
+    // line end added.
+    static QByteArray encode(const QString &code);
+
+    // Replaces path with bytes atomically: on failure an existing file is
+    // left as it was and error says why.
+    static bool write(const QString &path, const QByteArray &bytes, QString *error);
+};
+
+#endif // CODEFILE_H
