@@ -1,0 +1,23 @@
+#include "ui_qvrtomorvane.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMainWindow>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+#ifndef Q_OS_WIN
+    // Windows takes the icon from the executable's resources.
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/qvrtomorvane-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+#endif
+
+    QMainWindow window;
+    Ui::QVRtoMorvane form;
+    form.setupUi(&window);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,316 @@
+#include "ui_qvrtomorvane.h"
+
+#include "codefile.h"
+#include "convertbutton.h"
+#include "loadbutton.h"
+#include "qvrcode.h"
+#include "ui_about.h"
+#include "ui_help.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
+const char fileFilter[] = "Text Files (*.txt)";
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("QVRtoMorvane", text);
+}
+
+// Keeps the widget's own height-for-width flag, as a form does.
+void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical,
+                   int horizontalStretch = 0, int verticalStretch = 0)
+{
+    QSizePolicy policy(horizontal, vertical);
+    policy.setHorizontalStretch(horizontalStretch);
+    policy.setVerticalStretch(verticalStretch);
+    policy.setHeightForWidth(widget->sizePolicy().hasHeightForWidth());
+    widget->setSizePolicy(policy);
+}
+
+void setFixedRowHeight(QLabel *label)
+{
+    label->setEnabled(false);
+    setSizePolicy(label, QSizePolicy::Preferred, QSizePolicy::Fixed);
+    label->setMinimumSize(QSize(0, 24));
+    label->setMaximumSize(QSize(16777215, 24));
+    label->setBaseSize(QSize(0, 24));
+}
+
+// Codes are one long line without blanks: wrapping anywhere keeps their
+// layout linear in their length, where word wrap makes it quadratic.
+void prepareCodePane(QTextEdit *pane)
+{
+    pane->setWordWrapMode(QTextOption::WrapAnywhere);
+}
+
+QHBoxLayout *rowLayout(const char *name)
+{
+    auto *layout = new QHBoxLayout();
+    layout->setObjectName(QString::fromLatin1(name));
+    return layout;
+}
+
+template<typename Form, typename Dialog = QDialog>
+void runDialog()
+{
+    Dialog dialog;
+    Form form;
+    form.setupUi(&dialog);
+    dialog.exec();
+}
+
+} // namespace
+
+void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName(QString::fromUtf8("QVRtoMorvane"));
+    window->resize(1200, 900);
+    window->setMinimumSize(QSize(1200, 900));
+    window->setMaximumSize(QSize(1200, 900));
+
+    actionHelp = new QAction(window);
+    actionHelp->setObjectName(QString::fromUtf8("actionHelp"));
+    actionAbout = new QAction(window);
+    actionAbout->setObjectName(QString::fromUtf8("actionAbout"));
+
+    centralwidget = new QWidget(window);
+    centralwidget->setObjectName(QString::fromUtf8("centralwidget"));
+    verticalLayoutWidget = new QWidget(centralwidget);
+    verticalLayoutWidget->setObjectName(QString::fromUtf8("verticalLayoutWidget"));
+    verticalLayoutWidget->setGeometry(QRect(9, 9, 1181, 761));
+    verticalLayoutWidget->setMaximumWidth(16777215);
+    verticalLayoutWidget->setMinimumSize(QSize(1181, 761));
+    verticalLayout = new QVBoxLayout(verticalLayoutWidget);
+    verticalLayout->setObjectName(QString::fromUtf8("verticalLayout"));
+
+    buildRows();
+    connectActions(window);
+
+    window->setCentralWidget(centralwidget);
+    statusbar = new QStatusBar(window);
+    statusbar->setObjectName(QString::fromUtf8("statusbar"));
+    window->setStatusBar(statusbar);
+    menuBar = new QMenuBar(window);
+    menuBar->setObjectName(QString::fromUtf8("menuBar"));
+    menuBar->setGeometry(QRect(0, 0, 600, 22));
+    menuFile = new QMenu(menuBar);
+    menuFile->setObjectName(QString::fromUtf8("menuFile"));
+    window->setMenuBar(menuBar);
+    menuBar->addAction(menuFile->menuAction());
+    menuFile->addAction(actionHelp);
+    menuFile->addAction(actionAbout);
+
+    retranslateUi(window);
+    QMetaObject::connectSlotsByName(window);
+}
+
+void Ui_QVRtoMorvane::buildRows()
+{
+    loadButtonHorizontalLayout = rowLayout("loadButtonHorizontalLayout");
+    loadButtonHorizontalLayout->setAlignment(Qt::AlignHCenter);
+    loadPushButton = new LoadButton(verticalLayoutWidget);
+    loadPushButton->setObjectName(QString::fromUtf8("loadPushButton"));
+    setSizePolicy(loadPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    loadButtonHorizontalLayout->addWidget(loadPushButton);
+    verticalLayout->addLayout(loadButtonHorizontalLayout);
+
+    frame = new QFrame(verticalLayoutWidget);
+    frame->setObjectName(QString::fromUtf8("frame"));
+    setSizePolicy(frame, QSizePolicy::Preferred, QSizePolicy::Fixed);
+    frame->setMinimumSize(QSize(0, 50));
+    frame->setMaximumSize(QSize(16777215, 24));
+    frame->setBaseSize(QSize(0, 24));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Raised);
+    formLayoutWidget_2 = new QWidget(frame);
+    formLayoutWidget_2->setObjectName(QString::fromUtf8("formLayoutWidget_2"));
+    formLayoutWidget_2->setGeometry(QRect(10, 10, 1181, 54));
+    directoryFormLayout = new QFormLayout(formLayoutWidget_2);
+    directoryFormLayout->setObjectName(QString::fromUtf8("directoryFormLayout"));
+    directoryFormLayout->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    directoryFormLayout->setLabelAlignment(Qt::AlignLeft | Qt::AlignTop);
+    directoryFormLayout->setFormAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    directoryFormLayout->setVerticalSpacing(7);
+    directoryFormLayout->setContentsMargins(0, 0, 0, 0);
+    pathNameLabel = new QLabel(formLayoutWidget_2);
+    pathNameLabel->setObjectName(QString::fromUtf8("pathNameLabel"));
+    setFixedRowHeight(pathNameLabel);
+    pathNameLabel->setAlignment(Qt::AlignCenter);
+    directoryFormLayout->setWidget(0, QFormLayout::LabelRole, pathNameLabel);
+    loadPathLabel = new QLabel(formLayoutWidget_2);
+    loadPathLabel->setObjectName(QString::fromUtf8("loadPathLabel"));
+    setFixedRowHeight(loadPathLabel);
+    directoryFormLayout->setWidget(0, QFormLayout::FieldRole, loadPathLabel);
+    verticalLayout->addWidget(frame);
+
+    fileContentsHorizontalLayout = rowLayout("fileContentsHorizontalLayout");
+    qvrCodeTextEdit = new qvrCode(verticalLayoutWidget);
+    qvrCodeTextEdit->setObjectName(QString::fromUtf8("qvrCodeTextEdit"));
+    qvrCodeTextEdit->setEnabled(true);
+    setSizePolicy(qvrCodeTextEdit, QSizePolicy::MinimumExpanding, QSizePolicy::Fixed, 0, 20);
+    qvrCodeTextEdit->setMaximumWidth(16777215);
+    qvrCodeTextEdit->setAutoFillBackground(true);
+    qvrCodeTextEdit->setReadOnly(true);
+    prepareCodePane(qvrCodeTextEdit);
+    fileContentsHorizontalLayout->addWidget(qvrCodeTextEdit);
+    verticalLayout->addLayout(fileContentsHorizontalLayout);
+
+    convertButtonHorizontalLayout = rowLayout("convertButtonHorizontalLayout");
+    convertPushButton = new ConvertButton(verticalLayoutWidget);
+    convertPushButton->setObjectName(QString::fromUtf8("convertPushButton"));
+    setSizePolicy(convertPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    convertButtonHorizontalLayout->addWidget(convertPushButton);
+    verticalLayout->addLayout(convertButtonHorizontalLayout);
+
+    horizontalLayout_3 = rowLayout("horizontalLayout_3");
+    morvaneCodeTextEdit = new QTextEdit(verticalLayoutWidget);
+    morvaneCodeTextEdit->setObjectName(QString::fromUtf8("morvaneCodeTextEdit"));
+    morvaneCodeTextEdit->setMaximumWidth(16777215);
+    morvaneCodeTextEdit->setEnabled(false);
+    setSizePolicy(morvaneCodeTextEdit, QSizePolicy::Expanding, QSizePolicy::Fixed, 20, 0);
+    morvaneCodeTextEdit->setAutoFillBackground(true);
+    morvaneCodeTextEdit->setReadOnly(true);
+    prepareCodePane(morvaneCodeTextEdit);
+    horizontalLayout_3->addWidget(morvaneCodeTextEdit);
+    verticalLayout->addLayout(horizontalLayout_3);
+
+    saveButtonHorizontalLayout = rowLayout("saveButtonHorizontalLayout");
+    savePushButton = new QPushButton(verticalLayoutWidget);
+    savePushButton->setObjectName(QString::fromUtf8("savePushButton"));
+    savePushButton->setEnabled(false);
+    setSizePolicy(savePushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    saveButtonHorizontalLayout->addWidget(savePushButton);
+    verticalLayout->addLayout(saveButtonHorizontalLayout);
+
+    bottomHorizontalLayout = rowLayout("bottomHorizontalLayout");
+    clearPushButton = new QPushButton(verticalLayoutWidget);
+    clearPushButton->setObjectName(QString::fromUtf8("clearPushButton"));
+    setSizePolicy(clearPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    clearPushButton->setEnabled(true);
+    bottomHorizontalLayout->addWidget(clearPushButton);
+    exitPushButton = new QPushButton(verticalLayoutWidget);
+    exitPushButton->setObjectName(QString::fromUtf8("exitPushButton"));
+    setSizePolicy(exitPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    bottomHorizontalLayout->addWidget(exitPushButton);
+    verticalLayout->addLayout(bottomHorizontalLayout);
+}
+
+void Ui_QVRtoMorvane::connectActions(QMainWindow *window)
+{
+    QObject::connect(qvrCodeTextEdit, &qvrCode::textChanged, convertPushButton, &ConvertButton::updateEnabledState);
+    QObject::connect(exitPushButton, SIGNAL(clicked()), QCoreApplication::instance(), SLOT(quit()));
+    QObject::connect(loadPushButton, &QAbstractButton::clicked, loadPushButton,
+                     [this, window] { chooseCodeFile(window); });
+    QObject::connect(convertPushButton, &QAbstractButton::clicked, convertPushButton, [this] { showConvertedCode(); });
+    QObject::connect(savePushButton, &QAbstractButton::clicked, savePushButton,
+                     [this, window] { saveConvertedCode(window); });
+    QObject::connect(clearPushButton, &QAbstractButton::clicked, clearPushButton, [this] { clearCodes(); });
+    QObject::connect(actionAbout, &QAction::triggered, actionAbout, [] { runDialog<Ui_About>(); });
+    QObject::connect(actionHelp, &QAction::triggered, actionHelp, [] { runDialog<Ui_Help>(); });
+}
+
+void Ui_QVRtoMorvane::retranslateUi(QMainWindow *window)
+{
+    window->setWindowTitle(translated("QVRtoMorvane"));
+    actionHelp->setText(translated("Help"));
+    actionHelp->setShortcut(QKeySequence(translated("F1")));
+    actionAbout->setText(translated("About"));
+    actionAbout->setShortcut(QKeySequence(translated("F3")));
+    loadPushButton->setText(translated("LOAD QVR FILE"));
+    pathNameLabel->setText(translated("Selected File: "));
+    loadPathLabel->setText(QString());
+    qvrCodeTextEdit->setPlaceholderText(translated("QVR Code will be displayed here..."));
+    convertPushButton->setText(translated("CONVERT QVR TO MORVANE"));
+    morvaneCodeTextEdit->setPlaceholderText(translated("New Morvane Code will be displayed here..."));
+    savePushButton->setText(translated("SAVE MORVANE CODE TO COMPUTER"));
+    clearPushButton->setText(translated("CLEAR CURRENT CODES"));
+    exitPushButton->setText(translated("EXIT"));
+    menuFile->setTitle(translated("File"));
+}
+
+void Ui_QVRtoMorvane::chooseCodeFile(QMainWindow *window)
+{
+    loadCodeFile(QFileDialog::getOpenFileName(window, QString::fromUtf8("Select a file to load"), QString::fromUtf8(""),
+                                              QString::fromUtf8(fileFilter)));
+}
+
+void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
+{
+    QFile file(path);
+    if (file.fileName().isEmpty()) {
+        qvrCodeTextEdit->setPlaceholderText(translated("QVR Code will be displayed here..."));
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qvrCodeTextEdit->setPlaceholderText(translated(invalidCodeMessage));
+        qvrCodeTextEdit->setPlainText(translated(""));
+        return;
+    }
+    loadCodeText(CodeFile::read(file), path);
+}
+
+// Codes are set as plain text: one that looks like markup must be shown,
+// and copied, exactly as it is.
+void Ui_QVRtoMorvane::loadCodeText(const QString &text, const QString &source)
+{
+    convertPushButton->updateEnabledState(text);
+    convertPushButton->translateCode();
+    if (!convertPushButton->isValidFile()) {
+        qvrCodeTextEdit->setText(QString::fromUtf8(invalidCodeMessage));
+        return;
+    }
+    loadPathLabel->setText(source);
+    qvrCodeTextEdit->setPlainText(text);
+}
+
+void Ui_QVRtoMorvane::showConvertedCode()
+{
+    const QString converted = convertPushButton->mConvertedText;
+    morvaneCodeTextEdit->setPlainText(converted);
+    morvaneCodeTextEdit->setReadOnly(true);
+    morvaneCodeTextEdit->setEnabled(true);
+    convertPushButton->setEnabled(false);
+    savePushButton->setEnabled(true);
+}
+
+// Written whole through a temporary file, so an older, longer file never
+// keeps a tail, and a failed save leaves it as it was and says so.
+void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
+{
+    const QString path = QFileDialog::getSaveFileName(window, QString::fromUtf8("Save Code to File"),
+                                                      QString::fromUtf8(""), QString::fromUtf8(fileFilter));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!CodeFile::write(path, CodeFile::encode(convertPushButton->mConvertedText), &error)) {
+        QMessageBox::warning(window, translated("Save Code to File"),
+                             translated("The code could not be saved to \"%1\":\n%2").arg(path, error));
+    }
+}
+
+void Ui_QVRtoMorvane::clearCodes()
+{
+    qvrCodeTextEdit->clear();
+    loadPathLabel->clear();
+    morvaneCodeTextEdit->clear();
+    convertPushButton->clearMText();
+}

@@ -1,0 +1,82 @@
+#ifndef UI_QVRTOMORVANE_H
+#define UI_QVRTOMORVANE_H
+
+#include <QObject>
+#include <QString>
+
+class ConvertButton;
+class LoadButton;
+class QAction;
+class QFormLayout;
+class QFrame;
+class QHBoxLayout;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+class QTextEdit;
+class QVBoxLayout;
+class QWidget;
+class qvrCode;
+
+// The main window: builds every widget, sets every text and makes every
+// connection. The window actions are closures over this form object, which
+// lives as long as the event loop runs.
+class Ui_QVRtoMorvane : public QObject
+{
+public:
+    QAction *actionHelp;
+    QAction *actionAbout;
+    QWidget *centralwidget;
+    QWidget *verticalLayoutWidget;
+    QVBoxLayout *verticalLayout;
+    QHBoxLayout *loadButtonHorizontalLayout;
+    LoadButton *loadPushButton;
+    QFrame *frame;
+    QWidget *formLayoutWidget_2;
+    QFormLayout *directoryFormLayout;
+    QLabel *pathNameLabel;
+    QLabel *loadPathLabel;
+    QHBoxLayout *fileContentsHorizontalLayout;
+    qvrCode *qvrCodeTextEdit;
+    QHBoxLayout *convertButtonHorizontalLayout;
+    ConvertButton *convertPushButton;
+    QHBoxLayout *horizontalLayout_3;
+    QTextEdit *morvaneCodeTextEdit;
+    QHBoxLayout *saveButtonHorizontalLayout;
+    QPushButton *savePushButton;
+    QHBoxLayout *bottomHorizontalLayout;
+    QPushButton *clearPushButton;
+    QPushButton *exitPushButton;
+    QStatusBar *statusbar;
+    QMenuBar *menuBar;
+    QMenu *menuFile;
+
+    void setupUi(QMainWindow *window);
+    void retranslateUi(QMainWindow *window);
+
+    // The load action from the opened file on: what a chosen path leads to.
+    void loadCodeFile(const QString &path);
+    // What a loaded text leads to: converted, judged, and shown with its
+    // source in the path label, or refused with the invalid-code message.
+    void loadCodeText(const QString &text, const QString &source);
+
+private:
+    void buildRows();
+    void connectActions(QMainWindow *window);
+
+    void chooseCodeFile(QMainWindow *window);
+    void showConvertedCode();
+    void saveConvertedCode(QMainWindow *window);
+    void clearCodes();
+};
+
+namespace Ui {
+class QVRtoMorvane : public Ui_QVRtoMorvane
+{
+};
+} // namespace Ui
+
+#endif // UI_QVRTOMORVANE_H

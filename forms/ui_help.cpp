@@ -1,0 +1,84 @@
+#include "ui_help.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QFormLayout>
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("Help", text);
+}
+
+QFont erasFont(int pointSize)
+{
+    QFont font;
+    font.setFamilies({QString::fromUtf8("Eras Medium ITC")});
+    font.setPointSize(pointSize);
+    return font;
+}
+
+} // namespace
+
+void Ui_Help::setupUi(QWidget *Help)
+{
+    if (Help->objectName().isEmpty())
+        Help->setObjectName(QString::fromUtf8("Help"));
+    Help->resize(400, 400);
+    QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    policy.setHeightForWidth(Help->sizePolicy().hasHeightForWidth());
+    Help->setSizePolicy(policy);
+    Help->setMinimumSize(QSize(400, 400));
+    Help->setMaximumSize(QSize(400, 400));
+    Help->setLayoutDirection(Qt::LeftToRight);
+
+    formLayoutWidget = new QWidget(Help);
+    formLayoutWidget->setObjectName(QString::fromUtf8("formLayoutWidget"));
+    formLayoutWidget->setGeometry(QRect(0, 0, 1383, 974));
+    formLayout = new QFormLayout(formLayoutWidget);
+    formLayout->setObjectName(QString::fromUtf8("formLayout"));
+    formLayout->setSizeConstraint(QLayout::SetFixedSize);
+    formLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    formLayout->setLabelAlignment(Qt::AlignCenter);
+    formLayout->setFormAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    formLayout->setVerticalSpacing(50);
+    formLayout->setContentsMargins(5, 0, 0, 0);
+
+    const QFont stepFont = erasFont(22);
+    const QFont descriptionFont = erasFont(12);
+    QLabel **labels[] = {&labelStep1, &labelDesc1, &labelStep2, &labelDesc2,
+                         &labelStep3, &labelDesc3, &labelStep4, &labelDesc4};
+    const char *names[] = {"labelStep1", "labelDesc1", "labelStep2", "labelDesc2",
+                           "labelStep3", "labelDesc3", "labelStep4", "labelDesc4"};
+    for (int i = 0; i < 8; ++i) {
+        QLabel *label = new QLabel(formLayoutWidget);
+        label->setObjectName(QString::fromUtf8(names[i]));
+        const bool isStep = i % 2 == 0;
+        label->setFont(isStep ? stepFont : descriptionFont);
+        formLayout->setWidget(i / 2, isStep ? QFormLayout::LabelRole : QFormLayout::FieldRole, label);
+        *labels[i] = label;
+    }
+
+    Help->setWindowTitle(translated("Help"));
+    labelStep1->setText(translated("Step 1:"));
+    labelDesc1->setText(translated("Click the \"LOAD QVR FILE\" button."));
+    labelStep2->setText(translated("Step 2:"));
+    labelDesc2->setText(translated("Select a qvr code .txt file to load into the\n"
+                           "program and load it in."));
+    labelStep3->setText(translated("Step 3:"));
+    labelDesc3->setText(translated("If the loaded file is valid, click on the\n"
+                           "\"CONVERT QVR TO MORVANE\" button. If\n"
+                           "the file is invalid, try to select a\n"
+                           "different file that is valid."));
+    labelStep4->setText(translated("Step 4:"));
+    labelDesc4->setText(translated("Click on the \"SAVE MORVANE CODE\n"
+                           "TO COMPUTER\" button and save as\n"
+                           "a new .txt file, or highlight the new\n"
+                           "displayed morvane code and copy-paste\n"
+                           "it into the morvane import screen."));
+
+    QMetaObject::connectSlotsByName(Help);
+}

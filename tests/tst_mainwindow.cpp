@@ -1,0 +1,506 @@
+// The main window end to end: the real form, real file dialogs driven as a
+// user would drive them, and real files.
+#include "convertbutton.h"
+#include "loadbutton.h"
+#include "qvrcode.h"
+#include "ui_qvrtomorvane.h"
+
+#include <QLocalServer>
+#include <QtTest>
+#include <QtWidgets>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString invalidMessage = QStringLiteral("The file you provided is not a valid QVR file!!");
+const QString inputPlaceholder = QStringLiteral("QVR Code will be displayed here...");
+
+// Acts on the next modal widget of type T once it is up, from inside the
+// event loop that runs it.
+template<typename T>
+void whenModal(std::function<void(T *)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto *widget = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(widget);
+        }
+    });
+    timer->start();
+}
+
+void chooseFile(const QString &path)
+{
+    // Typed into the file name box and confirmed with Enter, as a user would.
+    whenModal<QFileDialog>([path](QFileDialog *dialog) {
+        auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(fileName);
+        fileName->setText(path);
+        QTest::keyClick(fileName, Qt::Key_Return);
+    });
+}
+
+void cancelFileDialog()
+{
+    whenModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray utf16le(const QString &text)
+{
+    QByteArray bytes("\xff\xfe");
+    for (QChar c : text) {
+        bytes += char(c.unicode() & 0xff);
+        bytes += char(c.unicode() >> 8);
+    }
+    return bytes;
+}
+
+enum class Choice { File, Cancel, Unopenable };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Choice)
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startState();
+    void load_data();
+    void load();
+    void cancelAfterFailedOpen();
+    void invalidAfterValidKeepsPathAndConversion();
+    void showConvertedCode();
+    void save_data();
+    void save();
+    void cancelledSaveWritesNothing();
+    void failedSaveWarns();
+    void clear();
+    void keyPresses_data();
+    void keyPresses();
+    void helpAndAbout_data();
+    void helpAndAbout();
+    void loadFileSlotOnlyLogs();
+    void exitEndsEventLoop();
+    void closingWindowEndsEventLoop();
+
+private:
+    void loadThroughDialog(const QString &path);
+    QString path(const QString &name) const { return mDir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> mDir;
+    std::unique_ptr<QMainWindow> mWindow;
+    std::unique_ptr<Ui::QVRtoMorvane> mUi;
+};
+
+void tst_MainWindow::initTestCase()
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
+
+void tst_MainWindow::init()
+{
+    mDir = std::make_unique<QTemporaryDir>();
+    mWindow = std::make_unique<QMainWindow>();
+    mUi = std::make_unique<Ui::QVRtoMorvane>();
+    mUi->setupUi(mWindow.get());
+    mWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
+}
+
+void tst_MainWindow::cleanup()
+{
+    mUi.reset();
+    mWindow.reset();
+    mDir.reset();
+}
+
+void tst_MainWindow::loadThroughDialog(const QString &path)
+{
+    chooseFile(path);
+    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+}
+
+void tst_MainWindow::startState()
+{
+    QCOMPARE(mWindow->windowTitle(), QStringLiteral("QVRtoMorvane"));
+    QCOMPARE(mWindow->objectName(), QStringLiteral("QVRtoMorvane"));
+    QCOMPARE(mWindow->size(), QSize(1200, 900));
+    QCOMPARE(mWindow->minimumSize(), QSize(1200, 900));
+    QCOMPARE(mWindow->maximumSize(), QSize(1200, 900));
+
+    QVERIFY(mUi->loadPushButton->isEnabled());
+    QCOMPARE(mUi->loadPushButton->text(), QStringLiteral("LOAD QVR FILE"));
+    QVERIFY(!mUi->pathNameLabel->isEnabled());
+    QCOMPARE(mUi->pathNameLabel->text(), QStringLiteral("Selected File: "));
+    QVERIFY(!mUi->loadPathLabel->isEnabled());
+    QVERIFY(mUi->loadPathLabel->text().isEmpty());
+    QVERIFY(mUi->qvrCodeTextEdit->isEnabled());
+    QVERIFY(mUi->qvrCodeTextEdit->isReadOnly());
+    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), inputPlaceholder);
+    QVERIFY(!mUi->convertPushButton->isEnabled());
+    QCOMPARE(mUi->convertPushButton->text(), QStringLiteral("CONVERT QVR TO MORVANE"));
+    QVERIFY(!mUi->morvaneCodeTextEdit->isEnabled());
+    QVERIFY(mUi->morvaneCodeTextEdit->isReadOnly());
+    QCOMPARE(mUi->morvaneCodeTextEdit->placeholderText(), QStringLiteral("New Morvane Code will be displayed here..."));
+    QVERIFY(!mUi->savePushButton->isEnabled());
+    QCOMPARE(mUi->savePushButton->text(), QStringLiteral("SAVE MORVANE CODE TO COMPUTER"));
+    QVERIFY(mUi->clearPushButton->isEnabled());
+    QCOMPARE(mUi->clearPushButton->text(), QStringLiteral("CLEAR CURRENT CODES"));
+    QVERIFY(mUi->exitPushButton->isEnabled());
+    QCOMPARE(mUi->exitPushButton->text(), QStringLiteral("EXIT"));
+
+    QCOMPARE(mUi->menuFile->title(), QStringLiteral("File"));
+    const QList<QAction *> actions = mUi->menuFile->actions();
+    QCOMPARE(actions, (QList<QAction *>{mUi->actionHelp, mUi->actionAbout}));
+    QCOMPARE(mUi->actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(mUi->actionAbout->shortcut(), QKeySequence(Qt::Key_F3));
+    QVERIFY(mUi->statusbar->currentMessage().isEmpty());
+
+    for (const char *name : {"loadPushButton", "frame", "formLayoutWidget_2", "qvrCodeTextEdit", "convertPushButton",
+                             "morvaneCodeTextEdit", "savePushButton", "clearPushButton", "exitPushButton"})
+        QVERIFY2(mWindow->findChild<QWidget *>(QString::fromLatin1(name)), name);
+    QCOMPARE(mUi->verticalLayout->count(), 7);
+}
+
+void tst_MainWindow::load_data()
+{
+    QTest::addColumn<Choice>("choice");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("placeholder");
+    QTest::addColumn<bool>("pathShown");
+    QTest::addColumn<bool>("convertEnabled");
+    QTest::addColumn<QString>("converted");
+
+    const QByteArray code = "107**aa1.2.3.4_bc5.6.7.8.9";
+    const QString converted = QStringLiteral("105**aa1.2_bc5.6.8.8.0");
+
+    QTest::newRow("cancelled") << Choice::Cancel << QByteArray() << 1 << QString() << inputPlaceholder << false
+                               << false << QString();
+    QTest::newRow("cannot open") << Choice::Unopenable << QByteArray() << 1 << QString() << invalidMessage << false
+                                 << false << QString();
+    QTest::newRow("valid and new") << Choice::File << code << 1 << QString::fromLatin1(code) << inputPlaceholder
+                                   << true << true << converted;
+    QTest::newRow("valid and equal to the held code") << Choice::File << code << 2 << QString::fromLatin1(code)
+                                                      << inputPlaceholder << true << false << converted;
+    QTest::newRow("version 108") << Choice::File << QByteArray("108**aa1.2.3") << 1 << invalidMessage
+                                 << inputPlaceholder << false << false << QString();
+    QTest::newRow("empty file") << Choice::File << QByteArray() << 1 << invalidMessage << inputPlaceholder << false
+                                << false << QString();
+    QTest::newRow("empty segment") << Choice::File << QByteArray("107**zz__ab1") << 1 << invalidMessage
+                                   << inputPlaceholder << false << false << QString();
+    QTest::newRow("binary junk") << Choice::File << QByteArray("\x7f" "ELF\x00\x01\xff_\x00\x80", 10) << 1
+                                 << invalidMessage << inputPlaceholder << false << false << QString();
+    QTest::newRow("CRLF line ends") << Choice::File << QByteArray("107**zz9\r\nab\r\n") << 1
+                                    << QStringLiteral("107**zz9\nab\n") << inputPlaceholder << true << true
+                                    << QStringLiteral("105**zz9\nab\n");
+    QTest::newRow("UTF-16 with byte-order mark") << Choice::File << utf16le(QStringLiteral("107**z\u00e9_aa1.2.3")) << 1
+                                                 << QStringLiteral("107**z\u00e9_aa1.2.3") << inputPlaceholder << true
+                                                 << true << QStringLiteral("105**z\u00e9_aa1");
+    QTest::newRow("looks like markup") << Choice::File << QByteArray("107**zz<b>1</b>_ab&lt;.2") << 1
+                                       << QStringLiteral("107**zz<b>1</b>_ab&lt;.2") << inputPlaceholder << true
+                                       << true << QStringLiteral("105**zz<b>1</b>_ab&lt;.2");
+}
+
+void tst_MainWindow::load()
+{
+    QFETCH(Choice, choice);
+    QFETCH(QByteArray, content);
+    QFETCH(int, times);
+    QFETCH(QString, text);
+    QFETCH(QString, placeholder);
+    QFETCH(bool, pathShown);
+    QFETCH(bool, convertEnabled);
+    QFETCH(QString, converted);
+
+    QString file = path(QStringLiteral("code.txt"));
+    std::unique_ptr<QLocalServer> socket;
+    switch (choice) {
+    case Choice::File:
+        writeFile(file, content);
+        for (int i = 0; i < times; ++i)
+            loadThroughDialog(file);
+        break;
+    case Choice::Cancel:
+        cancelFileDialog();
+        QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+        break;
+    case Choice::Unopenable:
+        // A socket is listed like a file but cannot be opened for reading.
+        file = path(QStringLiteral("socket.txt"));
+        socket = std::make_unique<QLocalServer>();
+        socket->setSocketOptions(QLocalServer::WorldAccessOption);
+        QVERIFY(socket->listen(file));
+        loadThroughDialog(file);
+        break;
+    }
+
+    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), text);
+    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), placeholder);
+    QCOMPARE(mUi->loadPathLabel->text(), pathShown ? file : QString());
+    QCOMPARE(mUi->convertPushButton->isEnabled(), convertEnabled);
+    QCOMPARE(mUi->convertPushButton->mConvertedText, converted);
+    QCOMPARE(mUi->convertPushButton->isValidFile(), pathShown);
+}
+
+void tst_MainWindow::cancelAfterFailedOpen()
+{
+    QLocalServer socket;
+    QVERIFY(socket.listen(path(QStringLiteral("socket.txt"))));
+    loadThroughDialog(path(QStringLiteral("socket.txt")));
+    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
+
+    cancelFileDialog();
+    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), inputPlaceholder);
+    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
+}
+
+// A refused code leaves the previous path and the previous conversion; a
+// save would still write that conversion.
+void tst_MainWindow::invalidAfterValidKeepsPathAndConversion()
+{
+    const QString good = path(QStringLiteral("good.txt"));
+    const QString bad = path(QStringLiteral("bad.txt"));
+    writeFile(good, "107**aa1.2.3");
+    writeFile(bad, "108**aa1.2.3");
+    loadThroughDialog(good);
+    loadThroughDialog(bad);
+    QCOMPARE(mUi->loadPathLabel->text(), good);
+    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), invalidMessage);
+    QCOMPARE(mUi->convertPushButton->mConvertedText, QStringLiteral("105**aa1"));
+    QCOMPARE(mUi->convertPushButton->mText, QStringLiteral("108**aa1.2.3"));
+    QVERIFY(!mUi->convertPushButton->isEnabled());
+}
+
+void tst_MainWindow::showConvertedCode()
+{
+    const QString file = path(QStringLiteral("code.txt"));
+    writeFile(file, "107**zz<b>1</b>_aa1.2.3");
+    loadThroughDialog(file);
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+
+    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), QStringLiteral("105**zz<b>1</b>_aa1"));
+    QVERIFY(mUi->morvaneCodeTextEdit->isEnabled());
+    QVERIFY(mUi->morvaneCodeTextEdit->isReadOnly());
+    QVERIFY(!mUi->convertPushButton->isEnabled());
+    QVERIFY(mUi->savePushButton->isEnabled());
+
+    // A later valid load leaves the shown code until the next click.
+    writeFile(file, "106**zz2");
+    loadThroughDialog(file);
+    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), QStringLiteral("105**zz<b>1</b>_aa1"));
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), QStringLiteral("105**zz2"));
+}
+
+void tst_MainWindow::save_data()
+{
+    QTest::addColumn<QByteArray>("existing");
+    QTest::newRow("new file") << QByteArray();
+    QTest::newRow("over a longer file") << QByteArray(5000, 'x');
+    QTest::newRow("over a shorter file") << QByteArray("x");
+}
+
+// The file holds exactly the converted code: UTF-8, no mark, no line end,
+// nothing of what it held before.
+void tst_MainWindow::save()
+{
+    QFETCH(QByteArray, existing);
+
+    const QString input = path(QStringLiteral("code.txt"));
+    writeFile(input, QStringLiteral("107**z\u00e9_aa1.2.3_zz\r\n").toUtf8());
+    loadThroughDialog(input);
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+
+    const QString output = path(QStringLiteral("morvane.txt"));
+    if (!existing.isEmpty()) {
+        writeFile(output, existing);
+        whenModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
+    }
+    chooseFile(output);
+    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
+    QCOMPARE(readFile(output), QByteArray("105**z\xc3\xa9_aa1_zz\n"));
+    QCOMPARE(QDir(mDir->path()).entryList(QDir::Files).size(), 2);
+}
+
+void tst_MainWindow::cancelledSaveWritesNothing()
+{
+    mUi->savePushButton->setEnabled(true);
+    cancelFileDialog();
+    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
+    QVERIFY(QDir(mDir->path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void tst_MainWindow::failedSaveWarns()
+{
+    const QString input = path(QStringLiteral("code.txt"));
+    writeFile(input, "107**aa1.2.3");
+    loadThroughDialog(input);
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+
+    // Nobody, root included, can create a file in /proc.
+    const QString output = QStringLiteral("/proc/morvane.txt");
+    QString warning;
+    whenModal<QMessageBox>([&warning](QMessageBox *box) {
+        warning = box->text();
+        box->accept();
+    });
+    chooseFile(output);
+    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
+    QVERIFY2(warning.contains(output), qPrintable(warning));
+    QVERIFY(!QFile::exists(output));
+}
+
+void tst_MainWindow::clear()
+{
+    const QString input = path(QStringLiteral("code.txt"));
+    writeFile(input, "107**aa1.2.3");
+    loadThroughDialog(input);
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    QTest::mouseClick(mUi->clearPushButton, Qt::LeftButton);
+
+    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
+    QVERIFY(mUi->loadPathLabel->text().isEmpty());
+    QVERIFY(mUi->morvaneCodeTextEdit->toPlainText().isEmpty());
+    QVERIFY(mUi->convertPushButton->mText.isNull());
+    QVERIFY(mUi->convertPushButton->mConvertedText.isNull());
+    QVERIFY(!mUi->convertPushButton->isValidFile());
+    QVERIFY(mUi->savePushButton->isEnabled()); // enabled states stay
+    QVERIFY(mUi->morvaneCodeTextEdit->isEnabled());
+
+    // A save after clearing writes an empty code.
+    const QString output = path(QStringLiteral("empty.txt"));
+    chooseFile(output);
+    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
+    QCOMPARE(readFile(output), QByteArray());
+}
+
+// Key presses in the read-only pane send its text, so after a valid load
+// the convert button turns off, and after a refused one the message itself
+// becomes the held code.
+void tst_MainWindow::keyPresses_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("convertEnabled");
+    QTest::addColumn<QByteArray>("version");
+
+    QTest::newRow("nothing loaded") << QByteArray() << false << QByteArray();
+    QTest::newRow("after a valid load") << QByteArray("107**aa1.2.3") << false << QByteArray("107");
+    QTest::newRow("after a refused load") << QByteArray("108**aa1.2.3") << true << QByteArray("The");
+}
+
+void tst_MainWindow::keyPresses()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, convertEnabled);
+    QFETCH(QByteArray, version);
+
+    if (!content.isEmpty()) {
+        writeFile(path(QStringLiteral("code.txt")), content);
+        loadThroughDialog(path(QStringLiteral("code.txt")));
+    }
+    QSignalSpy spy(mUi->qvrCodeTextEdit, &qvrCode::textChanged);
+    const QString before = mUi->qvrCodeTextEdit->toPlainText();
+    QTest::keyClick(mUi->qvrCodeTextEdit, Qt::Key_X);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), before);
+    QCOMPARE(mUi->convertPushButton->isEnabled(), convertEnabled);
+    QCOMPARE(QByteArray::fromStdString(mUi->convertPushButton->mVersion), version);
+}
+
+void tst_MainWindow::helpAndAbout_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("labelText");
+
+    QTest::newRow("F1") << int(Qt::Key_F1) << QStringLiteral("Help") << QSize(400, 400)
+                        << QStringLiteral("Click the \"LOAD QVR FILE\" button.");
+    QTest::newRow("F3") << int(Qt::Key_F3) << QStringLiteral("About") << QSize(400, 300)
+                        << QStringLiteral("QVRToMorvane\nVersion: 0.1\nThe QVRtoMorvane project\nFree software, MIT licence");
+}
+
+void tst_MainWindow::helpAndAbout()
+{
+    QFETCH(int, key);
+    QFETCH(QString, title);
+    QFETCH(QSize, size);
+    QFETCH(QString, labelText);
+
+    QString seenTitle;
+    QSize seenSize;
+    QStringList texts;
+    int dialogsOpen = 0;
+    whenModal<QDialog>([&](QDialog *dialog) {
+        seenTitle = dialog->windowTitle();
+        seenSize = dialog->size();
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            texts << label->text();
+        // A second press goes to the dialog and opens nothing more.
+        QTest::keyClick(dialog, Qt::Key(key));
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            dialogsOpen += qobject_cast<QDialog *>(widget) && widget->isVisible();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(mWindow.get(), Qt::Key(key));
+
+    QCOMPARE(seenTitle, title);
+    QCOMPARE(seenSize, size);
+    QVERIFY2(texts.contains(labelText), qPrintable(texts.join(QLatin1Char('|'))));
+    QCOMPARE(dialogsOpen, 1);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+void tst_MainWindow::loadFileSlotOnlyLogs()
+{
+    const QString file = path(QStringLiteral("code.txt"));
+    writeFile(file, "107**aa1.2.3");
+    chooseFile(file);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Selected file path:  \"%1\"").arg(file)));
+    QVERIFY(QMetaObject::invokeMethod(mUi->loadPushButton, "loadFile"));
+    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
+    QVERIFY(mUi->convertPushButton->mText.isNull());
+}
+
+void tst_MainWindow::exitEndsEventLoop()
+{
+    QTimer::singleShot(0, mUi->exitPushButton, [this] { QTest::mouseClick(mUi->exitPushButton, Qt::LeftButton); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void tst_MainWindow::closingWindowEndsEventLoop()
+{
+    QTimer::singleShot(0, mWindow.get(), [this] { mWindow->close(); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
