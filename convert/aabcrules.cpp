@@ -2,17 +2,15 @@
 
 #include "valuelist.h"
 
-void AaBcRules::aa(std::string_view segment, ValueList &values, std::string &out)
+void AaBcRules::aa(std::string_view segment, std::string &out)
 {
-    values.split(segment);
-    // Dropping two values from fewer than three would leave nothing to join:
-    // such a segment goes through as it came.
-    if (values.size() < 3) {
-        out += segment;
-        return;
-    }
-    values.dropLast(2);
-    values.appendJoined(out);
+    // The last two values go: the segment is cut at its second "." from the
+    // end. With fewer than three values there would be nothing left to
+    // join, so such a segment goes through as it came.
+    const std::size_t lastDot = segment.rfind('.');
+    // The tag stands before any ".", so lastDot is never 0.
+    const std::size_t cut = lastDot == std::string_view::npos ? lastDot : segment.rfind('.', lastDot - 1);
+    out += cut == std::string_view::npos ? segment : segment.substr(0, cut);
 }
 
 void AaBcRules::bc(std::string_view segment, ValueList &values, std::string &out)

@@ -12,7 +12,7 @@ class AaBcRules
 {
 public:
     // aa: the last two values go.
-    static void aa(std::string_view segment, ValueList &values, std::string &out);
+    static void aa(std::string_view segment, std::string &out);
     // bc: value 2 becomes "8" and value 4 becomes "0".
     static void bc(std::string_view segment, ValueList &values, std::string &out);
 };

@@ -21,7 +21,7 @@ void ConversionPass::convertSegment(std::string_view segment, PassCounters &coun
 {
     const std::string_view tag = segment.substr(0, 2);
     if (tag == "aa")
-        AaBcRules::aa(segment, values, out);
+        AaBcRules::aa(segment, out);
     else if (tag == "bc")
         AaBcRules::bc(segment, values, out);
     else
@@ -30,17 +30,24 @@ void ConversionPass::convertSegment(std::string_view segment, PassCounters &coun
 
 ConversionResult ConversionPass::convert(std::string_view code)
 {
+    ConversionResult result;
+    result.outcome = convert(code, result.code);
+    return result;
+}
+
+ConversionOutcome ConversionPass::convert(std::string_view code, std::string &out)
+{
+    out.clear();
     // The header is tested before the version, so a code too short to hold
     // one is unconvertible whatever its first bytes say.
     const std::string_view firstSegment = code.substr(0, code.find('_'));
     if (firstSegment.size() < headerLength)
-        return {ConversionOutcome::Unconvertible, {}};
+        return ConversionOutcome::Unconvertible;
     if (!isAcceptedVersion(versionPrefix(code)))
-        return {ConversionOutcome::VersionRejected, {}};
+        return ConversionOutcome::VersionRejected;
 
-    ConversionResult result{ConversionOutcome::Converted, {}};
-    std::string &out = result.code;
-    // No rule lengthens the code, so one allocation holds the whole result.
+    // Only a bc segment with empty values 2 and 4 grows, so the input's
+    // size nearly always holds the whole result.
     out.reserve(code.size());
     out += outputHeader;
 
@@ -62,7 +69,9 @@ ConversionResult ConversionPass::convert(std::string_view code)
         if (out.size() == start)
             out.resize(mark); // a dropped segment leaves no separator behind
     });
-    if (hasEmptySegment)
-        return {ConversionOutcome::Unconvertible, {}};
-    return result;
+    if (hasEmptySegment) {
+        out.clear();
+        return ConversionOutcome::Unconvertible;
+    }
+    return ConversionOutcome::Converted;
 }

@@ -32,6 +32,9 @@ public:
     static bool isAcceptedVersion(std::string_view version);
 
     static ConversionResult convert(std::string_view code);
+    // The same into a buffer the caller keeps, so a batch reuses one
+    // allocation; out holds the converted code only when Converted.
+    static ConversionOutcome convert(std::string_view code, std::string &out);
 
     // Appends the result of one non-empty segment to out through the rule its
     // tag chooses.
