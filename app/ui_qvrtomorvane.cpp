@@ -68,6 +68,16 @@ QHBoxLayout *rowLayout(const char *name)
     return layout;
 }
 
+// Loading and showing a code of many megabytes takes seconds of text layout.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
 template<typename Form, typename Dialog = QDialog>
 void runDialog()
 {
@@ -265,6 +275,7 @@ void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
         qvrCodeTextEdit->setPlainText(translated(""));
         return;
     }
+    const BusyCursor busy;
     loadCodeText(CodeFile::read(file), path);
 }
 
@@ -285,6 +296,7 @@ void Ui_QVRtoMorvane::loadCodeText(const QString &text, const QString &source)
 void Ui_QVRtoMorvane::showConvertedCode()
 {
     const QString converted = convertPushButton->mConvertedText;
+    const BusyCursor busy;
     morvaneCodeTextEdit->setPlainText(converted);
     morvaneCodeTextEdit->setReadOnly(true);
     morvaneCodeTextEdit->setEnabled(true);

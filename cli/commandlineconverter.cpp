@@ -93,7 +93,7 @@ int CommandLineConverter::run(const QStringList &arguments)
 
 bool CommandLineConverter::convertOne(const QString &input, Destination destination, const QString &target)
 {
-    const std::optional<QByteArray> converted = readAndConvert(input);
+    const std::optional<std::string> converted = readAndConvert(input);
     if (!converted)
         return false;
     switch (destination) {
@@ -107,7 +107,7 @@ bool CommandLineConverter::convertOne(const QString &input, Destination destinat
     return false;
 }
 
-std::optional<QByteArray> CommandLineConverter::readAndConvert(const QString &input)
+std::optional<std::string> CommandLineConverter::readAndConvert(const QString &input)
 {
     QFile file;
     const QIODevice::OpenMode mode = QIODevice::ReadOnly | QIODevice::Text;
@@ -117,20 +117,22 @@ std::optional<QByteArray> CommandLineConverter::readAndConvert(const QString &in
         return std::nullopt;
     }
 
-    const QByteArray code = CodeFile::read(file).toUtf8();
+    QByteArray code = CodeFile::readUtf8(file);
     if (file.error() != QFileDevice::NoError) {
         report(input, QStringLiteral("cannot read: %1").arg(file.errorString()));
         return std::nullopt;
     }
-    const ConversionResult result = ConversionPass::convert(std::string_view(code.constData(), code.size()));
-    if (result.outcome != ConversionOutcome::Converted) {
+    std::string converted;
+    const ConversionOutcome outcome = ConversionPass::convert(std::string_view(code.constData(), code.size()), converted);
+    code = QByteArray(); // a large code need not be held twice while it is written
+    if (outcome != ConversionOutcome::Converted) {
         report(input, QStringLiteral("The file you provided is not a valid QVR file!!"));
         return std::nullopt;
     }
-    return CodeFile::encode(QString::fromUtf8(result.code.data(), qsizetype(result.code.size())));
+    return CodeFile::savedForm(std::move(converted));
 }
 
-bool CommandLineConverter::writeTo(const QString &input, const QString &path, const QByteArray &bytes)
+bool CommandLineConverter::writeTo(const QString &input, const QString &path, const std::string &bytes)
 {
     // Never replace the code being converted, nor what an earlier input of
     // the same batch has just written.
@@ -144,7 +146,7 @@ bool CommandLineConverter::writeTo(const QString &input, const QString &path, co
         return false;
     }
     QString error;
-    if (!CodeFile::write(path, bytes, &error)) {
+    if (!CodeFile::write(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())), &error)) {
         report(input, QStringLiteral("cannot write %1: %2").arg(path, error));
         return false;
     }
@@ -152,10 +154,11 @@ bool CommandLineConverter::writeTo(const QString &input, const QString &path, co
     return true;
 }
 
-bool CommandLineConverter::writeToStandardOutput(const QByteArray &bytes)
+bool CommandLineConverter::writeToStandardOutput(const std::string &bytes)
 {
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
+    const qint64 size = qint64(bytes.size());
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes.data(), size) != size || !out.flush()) {
         printError(QStringLiteral("qvrtomorvane-cli: cannot write to standard output: %1").arg(out.errorString()));
         return false;
     }

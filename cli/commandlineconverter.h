@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 // qvrtomorvane-cli: converts code files (or standard input) exactly as the
 // window's load and save actions would, for scripts and batches.
@@ -20,9 +21,9 @@ private:
     enum class Destination { StandardOutput, File, Directory };
 
     bool convertOne(const QString &input, Destination destination, const QString &target);
-    std::optional<QByteArray> readAndConvert(const QString &input);
-    bool writeTo(const QString &input, const QString &path, const QByteArray &bytes);
-    bool writeToStandardOutput(const QByteArray &bytes);
+    std::optional<std::string> readAndConvert(const QString &input);
+    bool writeTo(const QString &input, const QString &path, const std::string &bytes);
+    bool writeToStandardOutput(const std::string &bytes);
 
     static QString displayName(const QString &input);
     static void report(const QString &input, const QString &message);

@@ -2,7 +2,10 @@
 #define CODEFILE_H
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <string>
 
 class QIODevice;
 
@@ -15,14 +18,20 @@ public:
     // return is dropped, a byte-order mark picks the encoding, UTF-8
     // otherwise, and nothing is trimmed.
     static QString read(QIODevice &device);
+    // The UTF-8 form of what read() gives, without building the string when
+    // the bytes are UTF-8 already.
+    static QByteArray readUtf8(QIODevice &device);
 
     // The bytes a saved code consists of: UTF-8, no byte-order mark, no
     // line end added.
     static QByteArray encode(const QString &code);
+    // The same for a converted code held as bytes: cutting by bytes can split
+    // a character, which is saved as U+FFFD like any string would be.
+    static std::string savedForm(std::string &&convertedCode);
 
     // Replaces path with bytes atomically: on failure an existing file is
     // left as it was and error says why.
-    static bool write(const QString &path, const QByteArray &bytes, QString *error);
+    static bool write(const QString &path, QByteArrayView bytes, QString *error);
 };
 
 #endif // CODEFILE_H

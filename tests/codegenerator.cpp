@@ -50,10 +50,11 @@ std::string CodeGenerator::segment()
         return exact[std::size_t(between(0, 3))];
     }
     case 11: {
-        // Odd bytes inside one segment: no '_', and never empty.
+        // Odd text inside one segment, as a text file would hold it: no '_',
+        // no carriage return a reader would drop, no broken UTF-8.
         std::string odd = noise(std::size_t(between(1, 12)));
         for (char &c : odd)
-            if (c == '_')
+            if (c == '_' || c == '\r' || (c & 0x80))
                 c = '.';
         return odd;
     }
@@ -63,7 +64,7 @@ std::string CodeGenerator::segment()
 
 std::string CodeGenerator::noise(std::size_t size)
 {
-    static const std::string alphabet = "__...0123456789-+ \nmrstachfdvbx\xc3\xa9\x80";
+    static const std::string alphabet = "__...0123456789-+ \n\rmrstachfdvbx\xc3\xa9\x80";
     std::string text;
     for (std::size_t i = 0; i < size; ++i)
         text += alphabet[std::size_t(between(0, int(alphabet.size()) - 1))];

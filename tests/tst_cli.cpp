@@ -1,52 +1,11 @@
 // qvrtomorvane-cli as a real process, over real files and pipes.
+#include "testfiles.h"
+
 #include <QtTest>
 
 namespace {
 
 const QByteArray invalidMessage = "The file you provided is not a valid QVR file!!";
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList &arguments, const QByteArray &input = QByteArray())
-{
-    QProcess process;
-    process.start(QStringLiteral(QVRTOMORVANE_CLI), arguments);
-    if (!process.waitForStarted())
-        return {};
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray utf16le(const QString &text, bool withMark)
-{
-    QByteArray bytes = withMark ? QByteArray("\xff\xfe") : QByteArray();
-    for (QChar c : text) {
-        bytes += char(c.unicode() & 0xff);
-        bytes += char(c.unicode() >> 8);
-    }
-    return bytes;
-}
 
 } // namespace
 
@@ -95,8 +54,10 @@ void tst_Cli::convertFile_data()
     QTest::newRow("final line break kept") << QByteArray("106**zz9\n") << 0 << QByteArray("105**zz9\n");
     QTest::newRow("every carriage return dropped") << QByteArray("107**z\rz9\r\n") << 0 << QByteArray("105**zz9\n");
     QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xef\xbb\xbf" "107**zz9") << 0 << QByteArray("105**zz9");
-    QTest::newRow("UTF-16 with byte-order mark") << utf16le(QString::fromUtf8("107**z\xc3\xa9"), true) << 0
+    QTest::newRow("UTF-16 with byte-order mark") << TestFiles::withByteOrderMark(QString::fromUtf8("107**z\xc3\xa9"), 2) << 0
                                                  << QByteArray("105**z\xc3\xa9");
+    QTest::newRow("UTF-16 with CRLF") << TestFiles::withByteOrderMark(QStringLiteral("107**zz9\r\n"), 2) << 0
+                                      << QByteArray("105**zz9\n");
     QTest::newRow("cut inside a character") << QByteArray("107**hc\xc3\xa9\xc3\xa9\xc3\xa9x") << 0
                                             << QByteArray("105**hc\xef\xbf\xbd");
     QTest::newRow("version 108") << QByteArray("108**aa1.2.3") << 1 << QByteArray();
@@ -112,8 +73,8 @@ void tst_Cli::convertFile()
     QFETCH(QByteArray, out);
 
     const QString input = path(QStringLiteral("code.txt"));
-    writeFile(input, content);
-    const Run run = runCli({input});
+    TestFiles::write(input, content);
+    const TestFiles::Run run = TestFiles::runConverter({input});
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, out);
     if (exitCode == 0)
@@ -133,11 +94,11 @@ void tst_Cli::standardInput()
 {
     QFETCH(QStringList, arguments);
 
-    Run run = runCli(arguments, "107**aa1.2.3.4\r\n");
+    TestFiles::Run run = TestFiles::runConverter(arguments, "107**aa1.2.3.4\r\n");
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("105**aa1.2"));
 
-    run = runCli(arguments, "hello");
+    run = TestFiles::runConverter(arguments, "hello");
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(run.err, "(standard input): " + invalidMessage + "\n");
@@ -149,27 +110,27 @@ void tst_Cli::outputFile()
     const QString input = path(QStringLiteral("in.txt"));
     const QString output = path(QStringLiteral("out.txt"));
     const QByteArray longer(1000, 'x');
-    writeFile(output, longer);
+    TestFiles::write(output, longer);
 
-    writeFile(input, "108**bad");
-    Run run = runCli({input, QStringLiteral("-o"), output});
+    TestFiles::write(input, "108**bad");
+    TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(readFile(output), longer);
+    QCOMPARE(TestFiles::read(output), longer);
 
-    writeFile(input, "107**zz9");
-    run = runCli({QStringLiteral("--output"), output, input});
+    TestFiles::write(input, "107**zz9");
+    run = TestFiles::runConverter({QStringLiteral("--output"), output, input});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray());
-    QCOMPARE(readFile(output), QByteArray("105**zz9"));
+    QCOMPARE(TestFiles::read(output), QByteArray("105**zz9"));
     QCOMPARE(QDir(mDir->path()).entryList(QDir::Files).size(), 2); // no temporary file left behind
 }
 
 void tst_Cli::outputFileUnwritable()
 {
     const QString input = path(QStringLiteral("in.txt"));
-    writeFile(input, "107**zz9");
+    TestFiles::write(input, "107**zz9");
     const QString output = path(QStringLiteral("missing/out.txt"));
-    const Run run = runCli({input, QStringLiteral("-o"), output});
+    const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.startsWith(input.toUtf8() + ": cannot write " + output.toUtf8()), run.err);
 }
@@ -181,22 +142,22 @@ void tst_Cli::outputDirectory()
     const QString bad = path(QStringLiteral("bad.txt"));
     const QString missing = path(QStringLiteral("missing.txt"));
     const QString other = path(QStringLiteral("other.txt"));
-    writeFile(good, "107**aa1.2.3");
-    writeFile(bad, "not a code");
-    writeFile(other, "106**t0433.1.2.3");
+    TestFiles::write(good, "107**aa1.2.3");
+    TestFiles::write(bad, "not a code");
+    TestFiles::write(other, "106**t0433.1.2.3");
     const QString outDir = path(QStringLiteral("converted"));
 
-    const Run run = runCli({QStringLiteral("-d"), outDir, good, bad, missing, other});
+    const TestFiles::Run run = TestFiles::runConverter({QStringLiteral("-d"), outDir, good, bad, missing, other});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(readFile(outDir + QStringLiteral("/good.txt")), QByteArray("105**aa1"));
-    QCOMPARE(readFile(outDir + QStringLiteral("/other.txt")), QByteArray("105**t0033.1"));
+    QCOMPARE(TestFiles::read(outDir + QStringLiteral("/good.txt")), QByteArray("105**aa1"));
+    QCOMPARE(TestFiles::read(outDir + QStringLiteral("/other.txt")), QByteArray("105**t0033.1"));
     QVERIFY(!QFile::exists(outDir + QStringLiteral("/bad.txt")));
     QVERIFY(!QFile::exists(outDir + QStringLiteral("/missing.txt")));
     QVERIFY2(run.err.contains(bad.toUtf8() + ": " + invalidMessage), run.err);
     QVERIFY2(run.err.contains(missing.toUtf8() + ": cannot read: "), run.err);
 
     // A directory chosen as input is unreadable, not a crash.
-    const Run directory = runCli({outDir});
+    const TestFiles::Run directory = TestFiles::runConverter({outDir});
     QCOMPARE(directory.exitCode, 1);
     QVERIFY2(directory.err.startsWith(outDir.toUtf8() + ": cannot read: "), directory.err);
 }
@@ -204,10 +165,10 @@ void tst_Cli::outputDirectory()
 void tst_Cli::refusesToOverwriteInput()
 {
     const QString input = path(QStringLiteral("code.txt"));
-    writeFile(input, "107**aa1.2.3");
-    const Run run = runCli({QStringLiteral("-d"), mDir->path(), input});
+    TestFiles::write(input, "107**aa1.2.3");
+    const TestFiles::Run run = TestFiles::runConverter({QStringLiteral("-d"), mDir->path(), input});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(readFile(input), QByteArray("107**aa1.2.3"));
+    QCOMPARE(TestFiles::read(input), QByteArray("107**aa1.2.3"));
 }
 
 void tst_Cli::usageErrors_data()
@@ -223,7 +184,7 @@ void tst_Cli::usageErrors_data()
 void tst_Cli::usageErrors()
 {
     QFETCH(QStringList, arguments);
-    const Run run = runCli(arguments);
+    const TestFiles::Run run = TestFiles::runConverter(arguments);
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QByteArray());
     QVERIFY(run.err.contains("--help"));
@@ -231,10 +192,10 @@ void tst_Cli::usageErrors()
 
 void tst_Cli::helpAndVersion()
 {
-    const Run help = runCli({QStringLiteral("--help")});
+    const TestFiles::Run help = TestFiles::runConverter({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--output-dir"));
-    const Run version = runCli({QStringLiteral("--version")});
+    const TestFiles::Run version = TestFiles::runConverter({QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QByteArray("qvrtomorvane-cli 0.1\n"));
 }

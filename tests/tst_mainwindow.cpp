@@ -1,6 +1,8 @@
 // The main window end to end: the real form, real file dialogs driven as a
 // user would drive them, and real files.
 #include "convertbutton.h"
+#include "dialogdriver.h"
+#include "testfiles.h"
 #include "loadbutton.h"
 #include "qvrcode.h"
 #include "ui_qvrtomorvane.h"
@@ -9,69 +11,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
 #include <memory>
 
 namespace {
 
 const QString invalidMessage = QStringLiteral("The file you provided is not a valid QVR file!!");
 const QString inputPlaceholder = QStringLiteral("QVR Code will be displayed here...");
-
-// Acts on the next modal widget of type T once it is up, from inside the
-// event loop that runs it.
-template<typename T>
-void whenModal(std::function<void(T *)> act)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto *widget = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(widget);
-        }
-    });
-    timer->start();
-}
-
-void chooseFile(const QString &path)
-{
-    // Typed into the file name box and confirmed with Enter, as a user would.
-    whenModal<QFileDialog>([path](QFileDialog *dialog) {
-        auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        QVERIFY(fileName);
-        fileName->setText(path);
-        QTest::keyClick(fileName, Qt::Key_Return);
-    });
-}
-
-void cancelFileDialog()
-{
-    whenModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QByteArray utf16le(const QString &text)
-{
-    QByteArray bytes("\xff\xfe");
-    for (QChar c : text) {
-        bytes += char(c.unicode() & 0xff);
-        bytes += char(c.unicode() >> 8);
-    }
-    return bytes;
-}
 
 enum class Choice { File, Cancel, Unopenable };
 
@@ -140,7 +85,7 @@ void tst_MainWindow::cleanup()
 
 void tst_MainWindow::loadThroughDialog(const QString &path)
 {
-    chooseFile(path);
+    DialogDriver::chooseFile(path);
     QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
 }
 
@@ -219,7 +164,7 @@ void tst_MainWindow::load_data()
     QTest::newRow("CRLF line ends") << Choice::File << QByteArray("107**zz9\r\nab\r\n") << 1
                                     << QStringLiteral("107**zz9\nab\n") << inputPlaceholder << true << true
                                     << QStringLiteral("105**zz9\nab\n");
-    QTest::newRow("UTF-16 with byte-order mark") << Choice::File << utf16le(QStringLiteral("107**z\u00e9_aa1.2.3")) << 1
+    QTest::newRow("UTF-16 with byte-order mark") << Choice::File << TestFiles::withByteOrderMark(QStringLiteral("107**z\u00e9_aa1.2.3"), 2) << 1
                                                  << QStringLiteral("107**z\u00e9_aa1.2.3") << inputPlaceholder << true
                                                  << true << QStringLiteral("105**z\u00e9_aa1");
     QTest::newRow("looks like markup") << Choice::File << QByteArray("107**zz<b>1</b>_ab&lt;.2") << 1
@@ -242,12 +187,12 @@ void tst_MainWindow::load()
     std::unique_ptr<QLocalServer> socket;
     switch (choice) {
     case Choice::File:
-        writeFile(file, content);
+        TestFiles::write(file, content);
         for (int i = 0; i < times; ++i)
             loadThroughDialog(file);
         break;
     case Choice::Cancel:
-        cancelFileDialog();
+        DialogDriver::cancelFileDialog();
         QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
         break;
     case Choice::Unopenable:
@@ -275,7 +220,7 @@ void tst_MainWindow::cancelAfterFailedOpen()
     loadThroughDialog(path(QStringLiteral("socket.txt")));
     QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
 
-    cancelFileDialog();
+    DialogDriver::cancelFileDialog();
     QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
     QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), inputPlaceholder);
     QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
@@ -287,8 +232,8 @@ void tst_MainWindow::invalidAfterValidKeepsPathAndConversion()
 {
     const QString good = path(QStringLiteral("good.txt"));
     const QString bad = path(QStringLiteral("bad.txt"));
-    writeFile(good, "107**aa1.2.3");
-    writeFile(bad, "108**aa1.2.3");
+    TestFiles::write(good, "107**aa1.2.3");
+    TestFiles::write(bad, "108**aa1.2.3");
     loadThroughDialog(good);
     loadThroughDialog(bad);
     QCOMPARE(mUi->loadPathLabel->text(), good);
@@ -301,7 +246,7 @@ void tst_MainWindow::invalidAfterValidKeepsPathAndConversion()
 void tst_MainWindow::showConvertedCode()
 {
     const QString file = path(QStringLiteral("code.txt"));
-    writeFile(file, "107**zz<b>1</b>_aa1.2.3");
+    TestFiles::write(file, "107**zz<b>1</b>_aa1.2.3");
     loadThroughDialog(file);
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
 
@@ -312,7 +257,7 @@ void tst_MainWindow::showConvertedCode()
     QVERIFY(mUi->savePushButton->isEnabled());
 
     // A later valid load leaves the shown code until the next click.
-    writeFile(file, "106**zz2");
+    TestFiles::write(file, "106**zz2");
     loadThroughDialog(file);
     QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), QStringLiteral("105**zz<b>1</b>_aa1"));
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
@@ -334,25 +279,25 @@ void tst_MainWindow::save()
     QFETCH(QByteArray, existing);
 
     const QString input = path(QStringLiteral("code.txt"));
-    writeFile(input, QStringLiteral("107**z\u00e9_aa1.2.3_zz\r\n").toUtf8());
+    TestFiles::write(input, QStringLiteral("107**z\u00e9_aa1.2.3_zz\r\n").toUtf8());
     loadThroughDialog(input);
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
 
     const QString output = path(QStringLiteral("morvane.txt"));
     if (!existing.isEmpty()) {
-        writeFile(output, existing);
-        whenModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
+        TestFiles::write(output, existing);
+        DialogDriver::whenModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
     }
-    chooseFile(output);
+    DialogDriver::chooseFile(output);
     QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
-    QCOMPARE(readFile(output), QByteArray("105**z\xc3\xa9_aa1_zz\n"));
+    QCOMPARE(TestFiles::read(output), QByteArray("105**z\xc3\xa9_aa1_zz\n"));
     QCOMPARE(QDir(mDir->path()).entryList(QDir::Files).size(), 2);
 }
 
 void tst_MainWindow::cancelledSaveWritesNothing()
 {
     mUi->savePushButton->setEnabled(true);
-    cancelFileDialog();
+    DialogDriver::cancelFileDialog();
     QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
     QVERIFY(QDir(mDir->path()).entryList(QDir::Files).isEmpty());
     QVERIFY(!QApplication::activeModalWidget());
@@ -361,18 +306,18 @@ void tst_MainWindow::cancelledSaveWritesNothing()
 void tst_MainWindow::failedSaveWarns()
 {
     const QString input = path(QStringLiteral("code.txt"));
-    writeFile(input, "107**aa1.2.3");
+    TestFiles::write(input, "107**aa1.2.3");
     loadThroughDialog(input);
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
 
     // Nobody, root included, can create a file in /proc.
     const QString output = QStringLiteral("/proc/morvane.txt");
     QString warning;
-    whenModal<QMessageBox>([&warning](QMessageBox *box) {
+    DialogDriver::whenModal<QMessageBox>([&warning](QMessageBox *box) {
         warning = box->text();
         box->accept();
     });
-    chooseFile(output);
+    DialogDriver::chooseFile(output);
     QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
     QVERIFY2(warning.contains(output), qPrintable(warning));
     QVERIFY(!QFile::exists(output));
@@ -381,7 +326,7 @@ void tst_MainWindow::failedSaveWarns()
 void tst_MainWindow::clear()
 {
     const QString input = path(QStringLiteral("code.txt"));
-    writeFile(input, "107**aa1.2.3");
+    TestFiles::write(input, "107**aa1.2.3");
     loadThroughDialog(input);
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
     QTest::mouseClick(mUi->clearPushButton, Qt::LeftButton);
@@ -397,9 +342,9 @@ void tst_MainWindow::clear()
 
     // A save after clearing writes an empty code.
     const QString output = path(QStringLiteral("empty.txt"));
-    chooseFile(output);
+    DialogDriver::chooseFile(output);
     QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
-    QCOMPARE(readFile(output), QByteArray());
+    QCOMPARE(TestFiles::read(output), QByteArray());
 }
 
 // Key presses in the read-only pane send its text, so after a valid load
@@ -423,7 +368,7 @@ void tst_MainWindow::keyPresses()
     QFETCH(QByteArray, version);
 
     if (!content.isEmpty()) {
-        writeFile(path(QStringLiteral("code.txt")), content);
+        TestFiles::write(path(QStringLiteral("code.txt")), content);
         loadThroughDialog(path(QStringLiteral("code.txt")));
     }
     QSignalSpy spy(mUi->qvrCodeTextEdit, &qvrCode::textChanged);
@@ -459,7 +404,7 @@ void tst_MainWindow::helpAndAbout()
     QSize seenSize;
     QStringList texts;
     int dialogsOpen = 0;
-    whenModal<QDialog>([&](QDialog *dialog) {
+    DialogDriver::whenModal<QDialog>([&](QDialog *dialog) {
         seenTitle = dialog->windowTitle();
         seenSize = dialog->size();
         for (QLabel *label : dialog->findChildren<QLabel *>())
@@ -482,8 +427,8 @@ void tst_MainWindow::helpAndAbout()
 void tst_MainWindow::loadFileSlotOnlyLogs()
 {
     const QString file = path(QStringLiteral("code.txt"));
-    writeFile(file, "107**aa1.2.3");
-    chooseFile(file);
+    TestFiles::write(file, "107**aa1.2.3");
+    DialogDriver::chooseFile(file);
     QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Selected file path:  \"%1\"").arg(file)));
     QVERIFY(QMetaObject::invokeMethod(mUi->loadPushButton, "loadFile"));
     QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());

@@ -1,0 +1,51 @@
+// libFuzzer target for the conversion core. Every input is converted as it
+// is and once more behind a good header, so the rules see every mutation
+// and not only the version test.
+#include "conversionpass.h"
+#include "stringtools.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void checkConversion(std::string_view code)
+{
+    const ConversionResult result = ConversionPass::convert(code);
+    if (result.outcome != ConversionOutcome::Converted) {
+        require(result.code.empty());
+        return;
+    }
+    const std::string_view out = result.code;
+    require(out.substr(0, 5) == "105**");
+    require(out.find("__") == std::string_view::npos);
+    require(out.size() == 5 || (out[5] != '_' && out.back() != '_'));
+    require(ConversionPass::convert(code).code == result.code);
+}
+
+void checkSplitJoin(std::string_view text, char separator)
+{
+    const std::vector<std::string> pieces = StringTools::split(text, separator);
+    require(pieces.size() == std::size_t(std::count(text.begin(), text.end(), separator)) + 1);
+    require(StringTools::join(pieces, std::string(1, separator)) == text);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view input(reinterpret_cast<const char *>(data), size);
+    checkConversion(input);
+    checkConversion("107**" + std::string(input));
+    checkSplitJoin(input, '_');
+    checkSplitJoin(input, '.');
+    return 0;
+}

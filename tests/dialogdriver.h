@@ -1,0 +1,40 @@
+#ifndef DIALOGDRIVER_H
+#define DIALOGDRIVER_H
+
+#include <QApplication>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QFileDialog;
+
+// Drives the modal dialogs a click opens, from inside the event loop that
+// runs them, as a user would.
+class DialogDriver
+{
+public:
+    // Acts on the next modal widget of type T once it is up.
+    template<typename T>
+    static void whenModal(std::function<void(T *)> act)
+    {
+        auto *timer = new QTimer;
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, [timer, act] {
+            if (auto *widget = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                act(widget);
+            }
+        });
+        timer->start();
+    }
+
+    // Types path into the next file dialog and confirms with Enter. A folder
+    // opens inside the dialog instead of being chosen; the dialog is then
+    // cancelled.
+    static void chooseFile(const QString &path);
+    static void cancelFileDialog();
+};
+
+#endif // DIALOGDRIVER_H

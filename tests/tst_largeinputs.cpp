@@ -1,0 +1,172 @@
+// Large and hostile inputs through both front ends: the window, driven
+// through its real file dialogs, and the command-line converter as a process.
+// Whatever the file, both must agree, nothing may crash, and nothing the user
+// already had may be lost.
+#include "codegenerator.h"
+#include "convertbutton.h"
+#include "dialogdriver.h"
+#include "loadbutton.h"
+#include "testfiles.h"
+#include "qvrcode.h"
+#include "ui_qvrtomorvane.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <memory>
+
+namespace {
+
+const QString invalidMessage = QStringLiteral("The file you provided is not a valid QVR file!!");
+
+} // namespace
+
+class tst_LargeInputs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void windowAndConverterAgree_data();
+    void windowAndConverterAgree();
+    void unreadableChoices_data();
+    void unreadableChoices();
+
+private:
+    QString path(const QString &name) const { return mDir->filePath(name); }
+
+    std::unique_ptr<QTemporaryDir> mDir;
+    std::unique_ptr<QMainWindow> mWindow;
+    std::unique_ptr<Ui::QVRtoMorvane> mUi;
+};
+
+void tst_LargeInputs::initTestCase()
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
+
+void tst_LargeInputs::init()
+{
+    mDir = std::make_unique<QTemporaryDir>();
+    mWindow = std::make_unique<QMainWindow>();
+    mUi = std::make_unique<Ui::QVRtoMorvane>();
+    mUi->setupUi(mWindow.get());
+    mWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
+}
+
+void tst_LargeInputs::cleanup()
+{
+    mUi.reset();
+    mWindow.reset();
+    mDir.reset();
+}
+
+void tst_LargeInputs::windowAndConverterAgree_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("valid");
+
+    CodeGenerator generator(11);
+    const QString sample = QString::fromStdString(generator.code(3000)) + QStringLiteral("_zz\u00e9\r\n");
+    QTest::newRow("100 MB code") << QByteArray::fromStdString(generator.code(100 << 20)) << true;
+    std::string manySegments = "107**" + generator.segment();
+    for (int i = 1; i < 10000; ++i)
+        manySegments += '_' + generator.segment();
+    QTest::newRow("10,000 segments") << QByteArray::fromStdString(manySegments) << true;
+    QTest::newRow("UTF-16 with byte-order mark") << TestFiles::withByteOrderMark(sample, 2) << true;
+    QTest::newRow("UTF-32 with byte-order mark") << TestFiles::withByteOrderMark(sample, 4) << true;
+    QByteArray junk(1 << 20, '\0');
+    for (char &c : junk)
+        c = char(generator.noise(1)[0] ^ (&c - junk.data()));
+    QTest::newRow("binary junk") << junk << false;
+    QTest::newRow("binary junk behind a good header") << "107**" + junk << false;
+}
+
+// The window saves exactly what the converter writes for the same file; a
+// refused file leaves the previous code, its path and its conversion alone.
+void tst_LargeInputs::windowAndConverterAgree()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, valid);
+
+    const QString previous = path(QStringLiteral("previous.txt"));
+    TestFiles::write(previous, "107**aa1.2.3");
+    DialogDriver::chooseFile(previous);
+    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+
+    const QString input = path(QStringLiteral("input.txt"));
+    TestFiles::write(input, content);
+    content.clear();
+    DialogDriver::chooseFile(input);
+    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+
+    const QString fromConverter = path(QStringLiteral("converter.txt"));
+    const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), fromConverter});
+    QCOMPARE(run.exitCode, valid ? 0 : 1);
+
+    if (!valid) {
+        QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), invalidMessage);
+        QCOMPARE(mUi->loadPathLabel->text(), previous);
+        QCOMPARE(mUi->convertPushButton->mConvertedText, QStringLiteral("105**aa1"));
+        QVERIFY(!QFile::exists(fromConverter));
+        QVERIFY(run.err.endsWith(invalidMessage.toUtf8() + "\n"));
+        return;
+    }
+    QCOMPARE(mUi->loadPathLabel->text(), input);
+    QVERIFY(mUi->convertPushButton->isEnabled());
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), mUi->convertPushButton->mConvertedText);
+
+    const QString fromWindow = path(QStringLiteral("window.txt"));
+    DialogDriver::chooseFile(fromWindow);
+    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
+    const QByteArray saved = TestFiles::read(fromWindow);
+    QVERIFY(saved.startsWith("105**"));
+    QVERIFY(saved == TestFiles::read(fromConverter)); // no QCOMPARE: a mismatch would print 100 MB
+}
+
+// Neither a folder nor a file that has gone can be loaded, and trying takes
+// nothing away from the code already loaded.
+void tst_LargeInputs::unreadableChoices_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dialogWarns");
+    QTest::newRow("folder") << QStringLiteral("folder") << false;
+    QTest::newRow("missing file") << QStringLiteral("missing.txt") << true;
+}
+
+void tst_LargeInputs::unreadableChoices()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, dialogWarns);
+    QDir(mDir->path()).mkdir(QStringLiteral("folder"));
+    const QString previous = path(QStringLiteral("previous.txt"));
+    TestFiles::write(previous, "107**aa1.2.3");
+    DialogDriver::chooseFile(previous);
+    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+
+    if (dialogWarns)
+        DialogDriver::whenModal<QMessageBox>([](QMessageBox *box) { box->accept(); });
+    DialogDriver::chooseFile(path(name));
+    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), QStringLiteral("107**aa1.2.3"));
+    QCOMPARE(mUi->loadPathLabel->text(), previous);
+
+    // Reaching the load action all the same (as a dropped file would): the
+    // pane empties and says why, the conversion stays.
+    mUi->loadCodeFile(path(name));
+    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
+    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
+    QCOMPARE(mUi->loadPathLabel->text(), previous);
+    QCOMPARE(mUi->convertPushButton->mConvertedText, QStringLiteral("105**aa1"));
+
+    const TestFiles::Run run = TestFiles::runConverter({path(name)});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith(path(name).toUtf8() + ": cannot read: "), run.err);
+}
+
+QTEST_MAIN(tst_LargeInputs)
+#include "tst_largeinputs.moc"
