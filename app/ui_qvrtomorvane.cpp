@@ -1,6 +1,7 @@
 #include "ui_qvrtomorvane.h"
 
 #include "codefile.h"
+#include "codefiledrop.h"
 #include "convertbutton.h"
 #include "loadbutton.h"
 #include "qvrcode.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
@@ -128,6 +130,7 @@ void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
     menuBar->addAction(menuFile->menuAction());
     menuFile->addAction(actionHelp);
     menuFile->addAction(actionAbout);
+    buildEditMenu(window);
 
     retranslateUi(window);
     QMetaObject::connectSlotsByName(window);
@@ -255,6 +258,30 @@ void Ui_QVRtoMorvane::retranslateUi(QMainWindow *window)
     clearPushButton->setText(translated("CLEAR CURRENT CODES"));
     exitPushButton->setText(translated("EXIT"));
     menuFile->setTitle(translated("File"));
+    menuEdit->setTitle(translated("Edit"));
+    actionPasteCode->setText(translated("Paste QVR Code"));
+    actionPasteCode->setShortcut(QKeySequence(translated("Ctrl+V")));
+    actionCopyConvertedCode->setText(translated("Copy Morvane Code"));
+    actionCopyConvertedCode->setShortcut(QKeySequence(translated("Ctrl+Shift+C")));
+}
+
+void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
+{
+    menuEdit = new QMenu(menuBar);
+    menuEdit->setObjectName(QString::fromUtf8("menuEdit"));
+    actionPasteCode = new QAction(window);
+    actionPasteCode->setObjectName(QString::fromUtf8("actionPasteCode"));
+    actionCopyConvertedCode = new QAction(window);
+    actionCopyConvertedCode->setObjectName(QString::fromUtf8("actionCopyConvertedCode"));
+    actionCopyConvertedCode->setEnabled(savePushButton->isEnabled());
+    menuBar->addAction(menuEdit->menuAction());
+    menuEdit->addAction(actionPasteCode);
+    menuEdit->addAction(actionCopyConvertedCode);
+
+    QObject::connect(actionPasteCode, &QAction::triggered, actionPasteCode, [this] { pasteCode(); });
+    QObject::connect(actionCopyConvertedCode, &QAction::triggered, actionCopyConvertedCode,
+                     [this] { copyConvertedCode(); });
+    codeFileDrop = new CodeFileDrop(window, [this](const QString &path) { loadCodeFile(path); });
 }
 
 void Ui_QVRtoMorvane::chooseCodeFile(QMainWindow *window)
@@ -301,7 +328,14 @@ void Ui_QVRtoMorvane::showConvertedCode()
     morvaneCodeTextEdit->setReadOnly(true);
     morvaneCodeTextEdit->setEnabled(true);
     convertPushButton->setEnabled(false);
-    savePushButton->setEnabled(true);
+    setSaveEnabled(true);
+}
+
+// The copy action offers exactly what the save button would write.
+void Ui_QVRtoMorvane::setSaveEnabled(bool enabled)
+{
+    savePushButton->setEnabled(enabled);
+    actionCopyConvertedCode->setEnabled(enabled);
 }
 
 // Written whole through a temporary file, so an older, longer file never
@@ -325,4 +359,17 @@ void Ui_QVRtoMorvane::clearCodes()
     loadPathLabel->clear();
     morvaneCodeTextEdit->clear();
     convertPushButton->clearMText();
+}
+
+void Ui_QVRtoMorvane::pasteCode()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.isEmpty())
+        return;
+    loadCodeText(text, translated("(clipboard)"));
+}
+
+void Ui_QVRtoMorvane::copyConvertedCode()
+{
+    QGuiApplication::clipboard()->setText(convertPushButton->mConvertedText);
 }

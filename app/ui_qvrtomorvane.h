@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+class CodeFileDrop;
 class ConvertButton;
 class LoadButton;
 class QAction;
@@ -53,6 +54,12 @@ public:
     QStatusBar *statusbar;
     QMenuBar *menuBar;
     QMenu *menuFile;
+    // Beyond the load dialog: codes in and out through the clipboard, and
+    // a code file dropped on the window.
+    QMenu *menuEdit;
+    QAction *actionPasteCode;
+    QAction *actionCopyConvertedCode;
+    CodeFileDrop *codeFileDrop;
 
     void setupUi(QMainWindow *window);
     void retranslateUi(QMainWindow *window);
@@ -66,11 +73,15 @@ public:
 private:
     void buildRows();
     void connectActions(QMainWindow *window);
+    void buildEditMenu(QMainWindow *window);
+    void setSaveEnabled(bool enabled);
 
     void chooseCodeFile(QMainWindow *window);
     void showConvertedCode();
     void saveConvertedCode(QMainWindow *window);
     void clearCodes();
+    void pasteCode();
+    void copyConvertedCode();
 };
 
 namespace Ui {

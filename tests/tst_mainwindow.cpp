@@ -49,11 +49,19 @@ private slots:
     void helpAndAbout_data();
     void helpAndAbout();
     void loadFileSlotOnlyLogs();
+    void paste_data();
+    void paste();
+    void copyConvertedCode();
+    void drop_data();
+    void drop();
     void exitEndsEventLoop();
     void closingWindowEndsEventLoop();
 
 private:
     void loadThroughDialog(const QString &path);
+    // Shortcuts reach the window only while it is active, which it is again
+    // once a dialog has closed; offscreen nothing hands activation back.
+    void activateWindow();
     QString path(const QString &name) const { return mDir->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> mDir;
@@ -87,6 +95,12 @@ void tst_MainWindow::loadThroughDialog(const QString &path)
 {
     DialogDriver::chooseFile(path);
     QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+}
+
+void tst_MainWindow::activateWindow()
+{
+    mWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
 }
 
 void tst_MainWindow::startState()
@@ -433,6 +447,105 @@ void tst_MainWindow::loadFileSlotOnlyLogs()
     QVERIFY(QMetaObject::invokeMethod(mUi->loadPushButton, "loadFile"));
     QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
     QVERIFY(mUi->convertPushButton->mText.isNull());
+}
+
+void tst_MainWindow::paste_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pathLabel");
+    QTest::addColumn<QString>("converted");
+
+    const QString previousPath = QStringLiteral("<previous>");
+    QTest::newRow("valid code") << QStringLiteral("106**aa1.2.3_zz") << QStringLiteral("106**aa1.2.3_zz")
+                                << QStringLiteral("(clipboard)") << QStringLiteral("105**aa1_zz");
+    QTest::newRow("not a code") << QStringLiteral("hello") << invalidMessage << previousPath
+                                << QStringLiteral("105**aa1");
+    QTest::newRow("empty clipboard") << QString() << QStringLiteral("107**aa1.2.3") << previousPath
+                                     << QStringLiteral("105**aa1");
+}
+
+// Ctrl+V loads the clipboard's text as the load action loads a file's.
+void tst_MainWindow::paste()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, text);
+    QFETCH(QString, pathLabel);
+    QFETCH(QString, converted);
+
+    const QString previous = path(QStringLiteral("previous.txt"));
+    TestFiles::write(previous, "107**aa1.2.3");
+    loadThroughDialog(previous);
+    QGuiApplication::clipboard()->setText(clipboard);
+    activateWindow();
+    mUi->qvrCodeTextEdit->setFocus();
+    QTest::keyClick(mWindow.get(), Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), text);
+    QCOMPARE(mUi->loadPathLabel->text(), pathLabel == QStringLiteral("<previous>") ? previous : pathLabel);
+    QCOMPARE(mUi->convertPushButton->mConvertedText, converted);
+}
+
+void tst_MainWindow::copyConvertedCode()
+{
+    QVERIFY(!mUi->actionCopyConvertedCode->isEnabled());
+    QCOMPARE(mUi->menuBar->actions().at(1), mUi->menuEdit->menuAction());
+    const QString file = path(QStringLiteral("code.txt"));
+    TestFiles::write(file, "107**aa1.2.3_bc1.2.3.4.5");
+    loadThroughDialog(file);
+    QVERIFY(!mUi->actionCopyConvertedCode->isEnabled());
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    QVERIFY(mUi->actionCopyConvertedCode->isEnabled());
+
+    QGuiApplication::clipboard()->clear();
+    activateWindow();
+    QTest::keyClick(mWindow.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("105**aa1_bc1.2.8.4.0"));
+}
+
+void tst_MainWindow::drop_data()
+{
+    QTest::addColumn<QStringList>("urls");
+    QTest::addColumn<QString>("plainText");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("one file") << QStringList{"code.txt"} << QString() << true;
+    QTest::newRow("several files") << QStringList{"code.txt", "other.txt"} << QString() << false;
+    QTest::newRow("folder") << QStringList{"folder"} << QString() << false;
+    QTest::newRow("web address") << QStringList{"https://example.org/code.txt"} << QString() << false;
+    QTest::newRow("plain text") << QStringList() << QStringLiteral("107**aa1.2.3") << false;
+}
+
+// Drops land on the input pane, where a user aims; the window takes them.
+void tst_MainWindow::drop()
+{
+    QFETCH(QStringList, urls);
+    QFETCH(QString, plainText);
+    QFETCH(bool, accepted);
+
+    TestFiles::write(path(QStringLiteral("code.txt")), "107**aa1.2.3");
+    TestFiles::write(path(QStringLiteral("other.txt")), "107**zz");
+    QDir(mDir->path()).mkdir(QStringLiteral("folder"));
+    QMimeData data;
+    QList<QUrl> list;
+    for (const QString &url : urls)
+        list << (url.contains(QLatin1Char(':')) ? QUrl(url) : QUrl::fromLocalFile(path(url)));
+    if (!list.isEmpty())
+        data.setUrls(list);
+    if (!plainText.isEmpty())
+        data.setText(plainText);
+
+    QWidget *target = mUi->qvrCodeTextEdit->viewport();
+    const QPoint point = target->rect().center();
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+
+    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), accepted ? QStringLiteral("107**aa1.2.3") : QString());
+    QCOMPARE(mUi->loadPathLabel->text(), accepted ? path(QStringLiteral("code.txt")) : QString());
+    QCOMPARE(mUi->convertPushButton->isEnabled(), accepted);
 }
 
 void tst_MainWindow::exitEndsEventLoop()
