@@ -7,6 +7,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qvrtomorvane.QVRtoMorvane"));
 #ifndef Q_OS_WIN
     // Windows takes the icon from the executable's resources.
     QIcon icon;
