@@ -3,6 +3,7 @@
 #include "codefile.h"
 #include "codefiledrop.h"
 #include "convertbutton.h"
+#include "formstyle.h"
 #include "loadbutton.h"
 #include "qvrcode.h"
 #include "ui_about.h"
@@ -36,21 +37,10 @@ QString translated(const char *text)
     return QCoreApplication::translate("QVRtoMorvane", text);
 }
 
-// Keeps the widget's own height-for-width flag, as a form does.
-void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical,
-                   int horizontalStretch = 0, int verticalStretch = 0)
-{
-    QSizePolicy policy(horizontal, vertical);
-    policy.setHorizontalStretch(horizontalStretch);
-    policy.setVerticalStretch(verticalStretch);
-    policy.setHeightForWidth(widget->sizePolicy().hasHeightForWidth());
-    widget->setSizePolicy(policy);
-}
-
 void setFixedRowHeight(QLabel *label)
 {
     label->setEnabled(false);
-    setSizePolicy(label, QSizePolicy::Preferred, QSizePolicy::Fixed);
+    FormStyle::setSizePolicy(label, QSizePolicy::Preferred, QSizePolicy::Fixed);
     label->setMinimumSize(QSize(0, 24));
     label->setMaximumSize(QSize(16777215, 24));
     label->setBaseSize(QSize(0, 24));
@@ -142,13 +132,13 @@ void Ui_QVRtoMorvane::buildRows()
     loadButtonHorizontalLayout->setAlignment(Qt::AlignHCenter);
     loadPushButton = new LoadButton(verticalLayoutWidget);
     loadPushButton->setObjectName(QString::fromUtf8("loadPushButton"));
-    setSizePolicy(loadPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    FormStyle::setSizePolicy(loadPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
     loadButtonHorizontalLayout->addWidget(loadPushButton);
     verticalLayout->addLayout(loadButtonHorizontalLayout);
 
     frame = new QFrame(verticalLayoutWidget);
     frame->setObjectName(QString::fromUtf8("frame"));
-    setSizePolicy(frame, QSizePolicy::Preferred, QSizePolicy::Fixed);
+    FormStyle::setSizePolicy(frame, QSizePolicy::Preferred, QSizePolicy::Fixed);
     frame->setMinimumSize(QSize(0, 50));
     frame->setMaximumSize(QSize(16777215, 24));
     frame->setBaseSize(QSize(0, 24));
@@ -179,7 +169,7 @@ void Ui_QVRtoMorvane::buildRows()
     qvrCodeTextEdit = new qvrCode(verticalLayoutWidget);
     qvrCodeTextEdit->setObjectName(QString::fromUtf8("qvrCodeTextEdit"));
     qvrCodeTextEdit->setEnabled(true);
-    setSizePolicy(qvrCodeTextEdit, QSizePolicy::MinimumExpanding, QSizePolicy::Fixed, 0, 20);
+    FormStyle::setSizePolicy(qvrCodeTextEdit, QSizePolicy::MinimumExpanding, QSizePolicy::Fixed, 0, 20);
     qvrCodeTextEdit->setMaximumWidth(16777215);
     qvrCodeTextEdit->setAutoFillBackground(true);
     qvrCodeTextEdit->setReadOnly(true);
@@ -190,7 +180,7 @@ void Ui_QVRtoMorvane::buildRows()
     convertButtonHorizontalLayout = rowLayout("convertButtonHorizontalLayout");
     convertPushButton = new ConvertButton(verticalLayoutWidget);
     convertPushButton->setObjectName(QString::fromUtf8("convertPushButton"));
-    setSizePolicy(convertPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    FormStyle::setSizePolicy(convertPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
     convertButtonHorizontalLayout->addWidget(convertPushButton);
     verticalLayout->addLayout(convertButtonHorizontalLayout);
 
@@ -199,7 +189,7 @@ void Ui_QVRtoMorvane::buildRows()
     morvaneCodeTextEdit->setObjectName(QString::fromUtf8("morvaneCodeTextEdit"));
     morvaneCodeTextEdit->setMaximumWidth(16777215);
     morvaneCodeTextEdit->setEnabled(false);
-    setSizePolicy(morvaneCodeTextEdit, QSizePolicy::Expanding, QSizePolicy::Fixed, 20, 0);
+    FormStyle::setSizePolicy(morvaneCodeTextEdit, QSizePolicy::Expanding, QSizePolicy::Fixed, 20, 0);
     morvaneCodeTextEdit->setAutoFillBackground(true);
     morvaneCodeTextEdit->setReadOnly(true);
     prepareCodePane(morvaneCodeTextEdit);
@@ -210,19 +200,19 @@ void Ui_QVRtoMorvane::buildRows()
     savePushButton = new QPushButton(verticalLayoutWidget);
     savePushButton->setObjectName(QString::fromUtf8("savePushButton"));
     savePushButton->setEnabled(false);
-    setSizePolicy(savePushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    FormStyle::setSizePolicy(savePushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
     saveButtonHorizontalLayout->addWidget(savePushButton);
     verticalLayout->addLayout(saveButtonHorizontalLayout);
 
     bottomHorizontalLayout = rowLayout("bottomHorizontalLayout");
     clearPushButton = new QPushButton(verticalLayoutWidget);
     clearPushButton->setObjectName(QString::fromUtf8("clearPushButton"));
-    setSizePolicy(clearPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    FormStyle::setSizePolicy(clearPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
     clearPushButton->setEnabled(true);
     bottomHorizontalLayout->addWidget(clearPushButton);
     exitPushButton = new QPushButton(verticalLayoutWidget);
     exitPushButton->setObjectName(QString::fromUtf8("exitPushButton"));
-    setSizePolicy(exitPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    FormStyle::setSizePolicy(exitPushButton, QSizePolicy::Fixed, QSizePolicy::Fixed);
     bottomHorizontalLayout->addWidget(exitPushButton);
     verticalLayout->addLayout(bottomHorizontalLayout);
 }

@@ -1,7 +1,8 @@
 #include "ui_help.h"
 
+#include "formstyle.h"
+
 #include <QCoreApplication>
-#include <QFont>
 #include <QFormLayout>
 #include <QLabel>
 #include <QWidget>
@@ -13,26 +14,13 @@ QString translated(const char *text)
     return QCoreApplication::translate("Help", text);
 }
 
-QFont erasFont(int pointSize)
-{
-    QFont font;
-    font.setFamilies({QString::fromUtf8("Eras Medium ITC")});
-    font.setPointSize(pointSize);
-    return font;
-}
-
 } // namespace
 
 void Ui_Help::setupUi(QWidget *Help)
 {
     if (Help->objectName().isEmpty())
         Help->setObjectName(QString::fromUtf8("Help"));
-    Help->resize(400, 400);
-    QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    policy.setHeightForWidth(Help->sizePolicy().hasHeightForWidth());
-    Help->setSizePolicy(policy);
-    Help->setMinimumSize(QSize(400, 400));
-    Help->setMaximumSize(QSize(400, 400));
+    FormStyle::fixSize(Help, QSize(400, 400));
     Help->setLayoutDirection(Qt::LeftToRight);
 
     formLayoutWidget = new QWidget(Help);
@@ -47,8 +35,8 @@ void Ui_Help::setupUi(QWidget *Help)
     formLayout->setVerticalSpacing(50);
     formLayout->setContentsMargins(5, 0, 0, 0);
 
-    const QFont stepFont = erasFont(22);
-    const QFont descriptionFont = erasFont(12);
+    const QFont stepFont = FormStyle::erasFont(22);
+    const QFont descriptionFont = FormStyle::erasFont(12);
     QLabel **labels[] = {&labelStep1, &labelDesc1, &labelStep2, &labelDesc2,
                          &labelStep3, &labelDesc3, &labelStep4, &labelDesc4};
     const char *names[] = {"labelStep1", "labelDesc1", "labelStep2", "labelDesc2",

@@ -9,6 +9,7 @@
 #include "testfiles.h"
 #include "qvrcode.h"
 #include "ui_qvrtomorvane.h"
+#include "windowtest.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -21,48 +22,16 @@ const QString invalidMessage = QStringLiteral("The file you provided is not a va
 
 } // namespace
 
-class tst_LargeInputs : public QObject
+class tst_LargeInputs : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void windowAndConverterAgree_data();
     void windowAndConverterAgree();
     void unreadableChoices_data();
     void unreadableChoices();
-
-private:
-    QString path(const QString &name) const { return mDir->filePath(name); }
-
-    std::unique_ptr<QTemporaryDir> mDir;
-    std::unique_ptr<QMainWindow> mWindow;
-    std::unique_ptr<Ui::QVRtoMorvane> mUi;
 };
-
-void tst_LargeInputs::initTestCase()
-{
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-}
-
-void tst_LargeInputs::init()
-{
-    mDir = std::make_unique<QTemporaryDir>();
-    mWindow = std::make_unique<QMainWindow>();
-    mUi = std::make_unique<Ui::QVRtoMorvane>();
-    mUi->setupUi(mWindow.get());
-    mWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
-}
-
-void tst_LargeInputs::cleanup()
-{
-    mUi.reset();
-    mWindow.reset();
-    mDir.reset();
-}
 
 void tst_LargeInputs::windowAndConverterAgree_data()
 {
@@ -94,14 +63,12 @@ void tst_LargeInputs::windowAndConverterAgree()
 
     const QString previous = path(QStringLiteral("previous.txt"));
     TestFiles::write(previous, "107**aa1.2.3");
-    DialogDriver::chooseFile(previous);
-    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+    loadThroughDialog(previous);
 
     const QString input = path(QStringLiteral("input.txt"));
     TestFiles::write(input, content);
     content.clear();
-    DialogDriver::chooseFile(input);
-    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+    loadThroughDialog(input);
 
     const QString fromConverter = path(QStringLiteral("converter.txt"));
     const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), fromConverter});
@@ -145,13 +112,11 @@ void tst_LargeInputs::unreadableChoices()
     QDir(mDir->path()).mkdir(QStringLiteral("folder"));
     const QString previous = path(QStringLiteral("previous.txt"));
     TestFiles::write(previous, "107**aa1.2.3");
-    DialogDriver::chooseFile(previous);
-    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+    loadThroughDialog(previous);
 
     if (dialogWarns)
         DialogDriver::whenModal<QMessageBox>([](QMessageBox *box) { box->accept(); });
-    DialogDriver::chooseFile(path(name));
-    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+    loadThroughDialog(path(name));
     QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), QStringLiteral("107**aa1.2.3"));
     QCOMPARE(mUi->loadPathLabel->text(), previous);
 

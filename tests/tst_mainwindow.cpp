@@ -6,6 +6,7 @@
 #include "loadbutton.h"
 #include "qvrcode.h"
 #include "ui_qvrtomorvane.h"
+#include "windowtest.h"
 
 #include <QLocalServer>
 #include <QtTest>
@@ -24,14 +25,11 @@ enum class Choice { File, Cancel, Unopenable };
 
 Q_DECLARE_METATYPE(Choice)
 
-class tst_MainWindow : public QObject
+class tst_MainWindow : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
 
     void startState();
     void load_data();
@@ -58,44 +56,10 @@ private slots:
     void closingWindowEndsEventLoop();
 
 private:
-    void loadThroughDialog(const QString &path);
     // Shortcuts reach the window only while it is active, which it is again
     // once a dialog has closed; offscreen nothing hands activation back.
     void activateWindow();
-    QString path(const QString &name) const { return mDir->filePath(name); }
-
-    std::unique_ptr<QTemporaryDir> mDir;
-    std::unique_ptr<QMainWindow> mWindow;
-    std::unique_ptr<Ui::QVRtoMorvane> mUi;
 };
-
-void tst_MainWindow::initTestCase()
-{
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-}
-
-void tst_MainWindow::init()
-{
-    mDir = std::make_unique<QTemporaryDir>();
-    mWindow = std::make_unique<QMainWindow>();
-    mUi = std::make_unique<Ui::QVRtoMorvane>();
-    mUi->setupUi(mWindow.get());
-    mWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
-}
-
-void tst_MainWindow::cleanup()
-{
-    mUi.reset();
-    mWindow.reset();
-    mDir.reset();
-}
-
-void tst_MainWindow::loadThroughDialog(const QString &path)
-{
-    DialogDriver::chooseFile(path);
-    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
-}
 
 void tst_MainWindow::activateWindow()
 {

@@ -1,0 +1,23 @@
+#ifndef FORMSTYLE_H
+#define FORMSTYLE_H
+
+#include <QFont>
+#include <QSizePolicy>
+
+class QWidget;
+
+// Property steps the forms share.
+class FormStyle
+{
+public:
+    // Keeps the widget's own height-for-width flag, as a form does.
+    static void setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical,
+                              int horizontalStretch = 0, int verticalStretch = 0);
+    // Resized to size and held there: the dialog cannot be resized.
+    static void fixSize(QWidget *dialog, QSize size);
+    // The Help and About font; where the family is missing Qt picks a
+    // substitute, the point size stays.
+    static QFont erasFont(int pointSize);
+};
+
+#endif // FORMSTYLE_H

@@ -1,0 +1,36 @@
+#include "windowtest.h"
+
+#include "dialogdriver.h"
+#include "loadbutton.h"
+
+#include <QApplication>
+#include <QTest>
+
+void WindowTest::initTestCase()
+{
+    // Qt's own dialogs, which the tests can reach and fill in.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
+
+void WindowTest::init()
+{
+    mDir = std::make_unique<QTemporaryDir>();
+    mWindow = std::make_unique<QMainWindow>();
+    mUi = std::make_unique<Ui::QVRtoMorvane>();
+    mUi->setupUi(mWindow.get());
+    mWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
+}
+
+void WindowTest::cleanup()
+{
+    mUi.reset();
+    mWindow.reset();
+    mDir.reset();
+}
+
+void WindowTest::loadThroughDialog(const QString &path)
+{
+    DialogDriver::chooseFile(path);
+    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+}
