@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the committed icon images from qvrtomorvane.svg.
-# Needs librsvg2-bin (rsvg-convert), icoutils (icotool) and fonts-dejavu-core.
+# Needs librsvg2-bin (rsvg-convert) and icoutils (icotool). The letters in the
+# SVG are outlines (see outline-letters.py), so no font is needed here.
 set -euo pipefail
 cd "$(dirname "$0")"
 for size in 16 24 32 48 256; do
