@@ -29,7 +29,6 @@
 
 namespace {
 
-const char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
 const char fileFilter[] = "Text Files (*.txt)";
 
 QString translated(const char *text)
@@ -70,10 +69,10 @@ public:
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
-template<typename Form, typename Dialog = QDialog>
+template<typename Form>
 void runDialog()
 {
-    Dialog dialog;
+    QDialog dialog;
     Form form;
     form.setupUi(&dialog);
     dialog.exec();
@@ -288,7 +287,7 @@ void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
         return;
     }
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qvrCodeTextEdit->setPlaceholderText(translated(invalidCodeMessage));
+        qvrCodeTextEdit->setPlaceholderText(translated(CodeFile::invalidCodeMessage));
         qvrCodeTextEdit->setPlainText(translated(""));
         return;
     }
@@ -303,7 +302,7 @@ void Ui_QVRtoMorvane::loadCodeText(const QString &text, const QString &source)
     convertPushButton->updateEnabledState(text);
     convertPushButton->translateCode();
     if (!convertPushButton->isValidFile()) {
-        qvrCodeTextEdit->setText(QString::fromUtf8(invalidCodeMessage));
+        qvrCodeTextEdit->setText(QString::fromUtf8(CodeFile::invalidCodeMessage));
         return;
     }
     loadPathLabel->setText(source);

@@ -126,7 +126,7 @@ std::optional<std::string> CommandLineConverter::readAndConvert(const QString &i
     const ConversionOutcome outcome = ConversionPass::convert(std::string_view(code.constData(), code.size()), converted);
     code = QByteArray(); // a large code need not be held twice while it is written
     if (outcome != ConversionOutcome::Converted) {
-        report(input, QStringLiteral("The file you provided is not a valid QVR file!!"));
+        report(input, QString::fromUtf8(CodeFile::invalidCodeMessage));
         return std::nullopt;
     }
     return CodeFile::savedForm(std::move(converted));

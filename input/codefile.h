@@ -14,6 +14,9 @@ class QIODevice;
 class CodeFile
 {
 public:
+    // What the window and the converter say of a code they refuse.
+    static constexpr char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
+
     // Reads the whole of a device opened ReadOnly | Text: every carriage
     // return is dropped, a byte-order mark picks the encoding, UTF-8
     // otherwise, and nothing is trimmed.
