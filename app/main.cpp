@@ -1,4 +1,4 @@
-#include "ui_qvrtomorvane.h"
+#include "app/ui_qvrtomorvane.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,13 +1,13 @@
 #include "ui_qvrtomorvane.h"
 
-#include "codefile.h"
-#include "codefiledrop.h"
-#include "convertbutton.h"
-#include "formstyle.h"
-#include "loadbutton.h"
-#include "qvrcode.h"
-#include "ui_about.h"
-#include "ui_help.h"
+#include "input/codefile.h"
+#include "app/codefiledrop.h"
+#include "convert/convertbutton.h"
+#include "forms/formstyle.h"
+#include "input/loadbutton.h"
+#include "input/qvrcode.h"
+#include "forms/ui_about.h"
+#include "forms/ui_help.h"
 
 #include <QAction>
 #include <QApplication>
@@ -292,7 +292,8 @@ void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
         return;
     }
     const BusyCursor busy;
-    loadCodeText(CodeFile::read(file), path);
+    const std::string text = CodeFile::readUtf8(file);
+    loadCodeText(QString::fromUtf8(text.data(), qsizetype(text.size())), path);
 }
 
 // Codes are set as plain text: one that looks like markup must be shown,
@@ -336,7 +337,7 @@ void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
     if (path.isEmpty())
         return;
     QString error;
-    if (!CodeFile::write(path, CodeFile::encode(convertPushButton->mConvertedText), &error)) {
+    if (!CodeFile::write(path, convertPushButton->mConvertedText.toUtf8(), &error)) {
         QMessageBox::warning(window, translated("Save Code to File"),
                              translated("The code could not be saved to \"%1\":\n%2").arg(path, error));
     }

@@ -1,6 +1,6 @@
 // Conversion throughput of the core on realistic codes of 1, 10 and 100 MB.
 #include "codegenerator.h"
-#include "conversionpass.h"
+#include "convert/conversion.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +21,7 @@ void convertCode(benchmark::State &state)
 {
     const std::string &code = codeOfSize(std::size_t(state.range(0)));
     for (auto _ : state) {
-        ConversionResult result = ConversionPass::convert(code);
+        ConversionResult result = Conversion::convert(code);
         benchmark::DoNotOptimize(result.code.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(code.size()));
@@ -34,7 +34,7 @@ void convertCodeReusingBuffer(benchmark::State &state)
     const std::string &code = codeOfSize(std::size_t(state.range(0)));
     std::string out;
     for (auto _ : state) {
-        ConversionPass::convert(code, out);
+        Conversion::convert(code, out);
         benchmark::DoNotOptimize(out.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(code.size()));

@@ -1,9 +1,9 @@
 // The window on large codes, offscreen: from a loaded text to the code shown
 // and laid out in the input pane and the converted code in the output pane.
 #include "codegenerator.h"
-#include "convertbutton.h"
-#include "qvrcode.h"
-#include "ui_qvrtomorvane.h"
+#include "convert/convertbutton.h"
+#include "input/qvrcode.h"
+#include "app/ui_qvrtomorvane.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "commandlineconverter.h"
 
-#include "codefile.h"
-#include "conversionpass.h"
+#include "input/codefile.h"
+#include "convert/conversion.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -117,19 +117,19 @@ std::optional<std::string> CommandLineConverter::readAndConvert(const QString &i
         return std::nullopt;
     }
 
-    QByteArray code = CodeFile::readUtf8(file);
+    std::string code = CodeFile::readUtf8(file);
     if (file.error() != QFileDevice::NoError) {
         report(input, QStringLiteral("cannot read: %1").arg(file.errorString()));
         return std::nullopt;
     }
     std::string converted;
-    const ConversionOutcome outcome = ConversionPass::convert(std::string_view(code.constData(), code.size()), converted);
-    code = QByteArray(); // a large code need not be held twice while it is written
+    const ConversionOutcome outcome = Conversion::convert(code, converted);
+    code = std::string(); // a large code need not be held twice while it is written
     if (outcome != ConversionOutcome::Converted) {
         report(input, QString::fromUtf8(CodeFile::invalidCodeMessage));
         return std::nullopt;
     }
-    return CodeFile::savedForm(std::move(converted));
+    return CodeText::encode(std::move(converted));
 }
 
 bool CommandLineConverter::writeTo(const QString &input, const QString &path, const std::string &bytes)

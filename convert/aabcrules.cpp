@@ -1,27 +1,33 @@
-#include "aabcrules.h"
+#include "aabcrules_p.h"
 
-#include "valuelist.h"
+#include "conversionpass_p.h"
+#include "valuelist_p.h"
 
-void AaBcRules::aa(std::string_view segment, std::string &out)
+namespace AaBcRules {
+
+void aa(ConversionPass &pass, std::string_view segment)
 {
-    // The last two values go: the segment is cut at its second "." from the
-    // end. With fewer than three values there would be nothing left to
-    // join, so such a segment goes through as it came.
-    const std::size_t lastDot = segment.rfind('.');
-    // The tag stands before any ".", so lastDot is never 0.
-    const std::size_t cut = lastDot == std::string_view::npos ? lastDot : segment.rfind('.', lastDot - 1);
-    out += cut == std::string_view::npos ? segment : segment.substr(0, cut);
+    // With fewer than three values nothing would be left to join, so such a
+    // segment goes through as it came.
+    const std::optional<std::string_view> kept = ValueList::withoutLast(segment, 2);
+    if (!kept)
+        return pass.copy(segment);
+    pass.write(*kept);
+    pass.note(SegmentReason::LastTwoValuesCut);
 }
 
-void AaBcRules::bc(std::string_view segment, ValueList &values, std::string &out)
+void bc(ConversionPass &pass, std::string_view segment)
 {
-    values.split(segment);
     // Without a value 4 there is nothing to rewrite safely.
-    if (values.size() < 5) {
-        out += segment;
-        return;
-    }
-    values.replace(2, "8");
-    values.replace(4, "0");
-    values.appendJoined(out);
+    std::array<std::string_view, 5> values;
+    if (ValueList::front(segment, values) < values.size())
+        return pass.copy(segment);
+    pass.write(ValueList::before(segment, values[2]));
+    pass.write('8');
+    pass.write(ValueList::between(segment, values[2], values[4]));
+    pass.write('0');
+    pass.write(ValueList::after(segment, values[4]));
+    pass.note(SegmentReason::ValuesTwoAndFourSet);
 }
+
+} // namespace AaBcRules

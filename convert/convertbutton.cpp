@@ -1,7 +1,6 @@
 #include "convertbutton.h"
 
-#include "conversionpass.h"
-#include "stringtools.h"
+#include "conversion.h"
 
 ConvertButton::ConvertButton(QWidget *parent)
     : QPushButton(parent)
@@ -17,7 +16,7 @@ void ConvertButton::updateEnabledState(const QString &newText)
     }
     mText = newText;
     const QByteArray utf8 = newText.toUtf8();
-    mVersion = std::string(ConversionPass::versionPrefix(std::string_view(utf8.constData(), utf8.size())));
+    mVersion = std::string(Conversion::versionPrefix(std::string_view(utf8.constData(), utf8.size())));
     setEnabled(true);
 }
 
@@ -25,12 +24,12 @@ void ConvertButton::translateCode()
 {
     const QByteArray utf8 = mText.toUtf8();
     const std::string_view code(utf8.constData(), utf8.size());
-    const ConversionResult result = ConversionPass::convert(code);
+    const ConversionResult result = Conversion::convert(code);
 
     switch (result.outcome) {
     case ConversionOutcome::Converted:
         mSegments = StringTools::split(code, '_');
-        mSegments.front().erase(0, ConversionPass::headerLength);
+        mSegments.front().erase(0, Conversion::headerLength);
         mConvertedText = QString::fromUtf8(result.code.data(), qsizetype(result.code.size()));
         return;
     case ConversionOutcome::VersionRejected:
@@ -50,7 +49,7 @@ bool ConvertButton::isValidFile() const
 {
     if (mSegments.empty())
         return false;
-    return ConversionPass::isAcceptedVersion(mVersion);
+    return Conversion::isAcceptedVersion(mVersion);
 }
 
 void ConvertButton::clearMText()

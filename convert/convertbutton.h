@@ -9,7 +9,7 @@
 
 // The "CONVERT QVR TO MORVANE" button, and the one holder of the conversion
 // state: the held code, its version prefix, its segments and the converted
-// code. The conversion itself is done by ConversionPass.
+// code. The conversion itself is the core's (conversion.h).
 class ConvertButton : public QPushButton
 {
     Q_OBJECT

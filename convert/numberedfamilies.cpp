@@ -1,22 +1,9 @@
-#include "numberedfamilies.h"
+#include "numberedfamilies_p.h"
 
-#include "valuelist.h"
+#include "conversionpass_p.h"
+#include "valuelist_p.h"
 
 #include <limits>
-
-struct NumberedFamilies::Family
-{
-    char letter;
-    // Enough values that the removal leaves value 0 and, where the rule
-    // reads them, a last value other than value 0 and a value 11. A
-    // shorter segment cannot be renumbered and is dropped.
-    std::size_t minimumValues;
-    std::size_t valuesRemoved;
-    std::optional<std::int32_t> lastValueLimit;
-    std::optional<std::int32_t> leadNumberLimit;
-    bool value11TwoBecomesOne;
-    bool appendsOne;
-};
 
 namespace {
 
@@ -30,23 +17,30 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// A value that does not read as a number fails its test like one that is
-// out of range, so the segment is dropped rather than guessed at.
-bool readsAtMost(std::string_view value, std::int32_t limit)
+// Why a tested value keeps the segment out: not a number, or over the limit.
+std::optional<SegmentReason> failsLimit(std::string_view value, std::int32_t limit, SegmentReason notANumber,
+                                        SegmentReason aboveLimit)
 {
     const std::optional<std::int32_t> number = NumberedFamilies::readNumber(value);
-    return number && *number <= limit;
+    if (!number)
+        return notANumber;
+    if (*number > limit)
+        return aboveLimit;
+    return std::nullopt;
 }
 
-void appendSlot(std::string &out, std::int32_t counter)
+// Two digits; a pass hands out no slot above 59.
+void writeSlot(ConversionPass &pass, std::int32_t slot)
 {
-    out += char('0' + counter / 10);
-    out += char('0' + counter % 10);
+    pass.write(char('0' + slot / 10));
+    pass.write(char('0' + slot % 10));
 }
 
 } // namespace
 
-std::optional<std::int32_t> NumberedFamilies::readNumber(std::string_view value)
+namespace NumberedFamilies {
+
+std::optional<std::int32_t> readNumber(std::string_view value)
 {
     std::size_t i = 0;
     while (i < value.size() && isSpace(value[i]))
@@ -70,54 +64,49 @@ std::optional<std::int32_t> NumberedFamilies::readNumber(std::string_view value)
     return std::int32_t(number);
 }
 
-void NumberedFamilies::convert(const Family &family, std::string_view segment, std::int32_t &counter,
-                               ValueList &values, std::string &out)
+void convert(ConversionPass &pass, const NumberedFamily &family, std::string_view segment)
 {
-    values.split(segment);
-    if (values.size() < family.minimumValues || values[0].size() < 3)
-        return;
+    if (segment == family.copiedAsItIs)
+        return pass.copy(segment);
+    std::int32_t &nextSlot = pass.counters().of(family.letter);
+    if (nextSlot > family.lastSlot)
+        return pass.drop(SegmentReason::SlotsFull);
+    if (!ValueList::hasAtLeast(segment, family.fewestValues))
+        return pass.drop(SegmentReason::TooFewValues);
 
-    values.dropLast(family.valuesRemoved);
-    if (family.value11TwoBecomesOne && values[11] == "2")
-        values.replace(11, "1");
+    const std::string_view kept = *ValueList::withoutLast(segment, family.valuesCut);
+    const std::string_view value0 = ValueList::first(kept);
+    if (value0.size() < 3)
+        return pass.drop(SegmentReason::FirstValueTooShort);
+    const std::string_view leadNumber = value0.substr(3);
 
-    // Value 0 is the family letter, a slot number that is never read, and
-    // the lead number.
-    const std::string_view leadNumber = values[0].substr(3);
-    if (family.lastValueLimit && !readsAtMost(values.last(), *family.lastValueLimit))
-        return;
-    if (family.leadNumberLimit && !readsAtMost(leadNumber, *family.leadNumberLimit))
-        return;
+    if (family.highestLastValue) {
+        if (auto why = failsLimit(ValueList::last(kept), *family.highestLastValue,
+                                  SegmentReason::LastValueNotANumber, SegmentReason::LastValueAboveLimit))
+            return pass.drop(*why);
+    }
+    if (family.highestLeadNumber) {
+        if (auto why = failsLimit(leadNumber, *family.highestLeadNumber, SegmentReason::LeadNumberNotANumber,
+                                  SegmentReason::LeadNumberAboveLimit))
+            return pass.drop(*why);
+    }
 
-    out += family.letter;
-    appendSlot(out, counter);
-    out += leadNumber;
-    values.appendAfterFirst(out);
+    pass.write(family.letter);
+    writeSlot(pass, nextSlot);
+    pass.write(leadNumber);
+    const std::optional<std::string_view> value11 =
+        family.value11TwoBecomesOne ? ValueList::at(kept, 11) : std::nullopt;
+    if (value11 && *value11 == "2") {
+        pass.write(ValueList::between(kept, value0, *value11));
+        pass.write('1');
+        pass.write(ValueList::after(kept, *value11));
+    } else {
+        pass.write(ValueList::after(kept, value0));
+    }
     if (family.appendsOne)
-        out += ".1";
-    ++counter;
+        pass.write(".1");
+    pass.note(SegmentReason::Renumbered);
+    ++nextSlot;
 }
 
-void NumberedFamilies::m(std::string_view segment, std::int32_t &counter, ValueList &values, std::string &out)
-{
-    static const Family family{'m', 6, 4, 5, 122, false, true};
-    convert(family, segment, counter, values, out);
-}
-
-void NumberedFamilies::r(std::string_view segment, std::int32_t &counter, ValueList &values, std::string &out)
-{
-    static const Family family{'r', 3, 1, 50, 86, false, false};
-    convert(family, segment, counter, values, out);
-}
-
-void NumberedFamilies::s(std::string_view segment, std::int32_t &counter, ValueList &values, std::string &out)
-{
-    static const Family family{'s', 15, 3, std::nullopt, std::nullopt, true, false};
-    convert(family, segment, counter, values, out);
-}
-
-void NumberedFamilies::t(std::string_view segment, std::int32_t &counter, ValueList &values, std::string &out)
-{
-    static const Family family{'t', 3, 2, std::nullopt, 57, false, false};
-    convert(family, segment, counter, values, out);
-}
+} // namespace NumberedFamilies

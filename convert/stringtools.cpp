@@ -1,4 +1,4 @@
-#include "stringtools.h"
+#include "conversion.h"
 
 std::vector<std::string> StringTools::split(std::string_view text, char separator)
 {

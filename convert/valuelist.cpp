@@ -1,23 +1,50 @@
-#include "valuelist.h"
+#include "valuelist_p.h"
 
-#include "stringtools.h"
+namespace ValueList {
 
-void ValueList::split(std::string_view segment)
+bool hasAtLeast(std::string_view segment, std::size_t count)
 {
-    mValues.clear();
-    StringTools::forEachPiece(segment, '.', [this](std::string_view value) { mValues.push_back(value); });
+    std::size_t dots = 0;
+    for (std::size_t at = segment.find('.'); dots + 1 < count && at != std::string_view::npos;
+         at = segment.find('.', at + 1))
+        ++dots;
+    return dots + 1 >= count;
 }
 
-void ValueList::appendJoined(std::string &out) const
+std::optional<std::string_view> at(std::string_view segment, std::size_t index)
 {
-    out += mValues.front();
-    appendAfterFirst(out);
-}
-
-void ValueList::appendAfterFirst(std::string &out) const
-{
-    for (std::size_t i = 1; i < mValues.size(); ++i) {
-        out += '.';
-        out += mValues[i];
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < index; ++i) {
+        const std::size_t dot = segment.find('.', start);
+        if (dot == std::string_view::npos)
+            return std::nullopt;
+        start = dot + 1;
     }
+    return segment.substr(start, segment.find('.', start) - start);
 }
+
+std::optional<std::string_view> withoutLast(std::string_view segment, std::size_t count)
+{
+    std::size_t end = segment.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (end == 0)
+            return std::nullopt;
+        end = segment.rfind('.', end - 1);
+        if (end == std::string_view::npos)
+            return std::nullopt;
+    }
+    return segment.substr(0, end);
+}
+
+std::string_view first(std::string_view segment)
+{
+    return segment.substr(0, segment.find('.'));
+}
+
+std::string_view last(std::string_view segment)
+{
+    const std::size_t dot = segment.rfind('.');
+    return dot == std::string_view::npos ? segment : segment.substr(dot + 1);
+}
+
+} // namespace ValueList

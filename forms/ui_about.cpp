@@ -1,6 +1,6 @@
 #include "ui_about.h"
 
-#include "formstyle.h"
+#include "forms/formstyle.h"
 
 #include <QCoreApplication>
 #include <QDialog>

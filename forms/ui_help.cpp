@@ -1,6 +1,6 @@
 #include "ui_help.h"
 
-#include "formstyle.h"
+#include "forms/formstyle.h"
 
 #include <QCoreApplication>
 #include <QFormLayout>

@@ -1,8 +1,7 @@
 // libFuzzer target for the conversion core. Every input is converted as it
 // is and once more behind a good header, so the rules see every mutation
 // and not only the version test.
-#include "conversionpass.h"
-#include "stringtools.h"
+#include "convert/conversion.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -19,7 +18,7 @@ void require(bool condition)
 
 void checkConversion(std::string_view code)
 {
-    const ConversionResult result = ConversionPass::convert(code);
+    const ConversionResult result = Conversion::convert(code);
     if (result.outcome != ConversionOutcome::Converted) {
         require(result.code.empty());
         return;
@@ -28,7 +27,7 @@ void checkConversion(std::string_view code)
     require(out.substr(0, 5) == "105**");
     require(out.find("__") == std::string_view::npos);
     require(out.size() == 5 || (out[5] != '_' && out.back() != '_'));
-    require(ConversionPass::convert(code).code == result.code);
+    require(Conversion::convert(code).code == result.code);
 }
 
 void checkSplitJoin(std::string_view text, char separator)

@@ -1,7 +1,6 @@
 #ifndef CODEFILE_H
 #define CODEFILE_H
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -17,20 +16,8 @@ public:
     // What the window and the converter say of a code they refuse.
     static constexpr char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
 
-    // Reads the whole of a device opened ReadOnly | Text: every carriage
-    // return is dropped, a byte-order mark picks the encoding, UTF-8
-    // otherwise, and nothing is trimmed.
-    static QString read(QIODevice &device);
-    // The UTF-8 form of what read() gives, without building the string when
-    // the bytes are UTF-8 already.
-    static QByteArray readUtf8(QIODevice &device);
-
-    // The bytes a saved code consists of: UTF-8, no byte-order mark, no
-    // line end added.
-    static QByteArray encode(const QString &code);
-    // The same for a converted code held as bytes: cutting by bytes can split
-    // a character, which is saved as U+FFFD like any string would be.
-    static std::string savedForm(std::string &&convertedCode);
+    // The text of the whole device, decoded by the core (CodeText::decode).
+    static std::string readUtf8(QIODevice &device);
 
     // Replaces path with bytes atomically: on failure an existing file is
     // left as it was and error says why.

@@ -1,7 +1,6 @@
 // Properties that must hold for every code, checked on many generated ones.
 #include "codegenerator.h"
-#include "conversionpass.h"
-#include "stringtools.h"
+#include "convert/conversion.h"
 
 #include <QtTest>
 
@@ -49,12 +48,12 @@ void tst_ConversionProperties::convertedCodeShape()
     CodeGenerator generator(2);
     for (int i = 0; i < caseCount; ++i) {
         const std::string code = generator.code(std::size_t(20 + i % 600));
-        const ConversionResult first = ConversionPass::convert(code);
+        const ConversionResult first = Conversion::convert(code);
         QCOMPARE(first.outcome, ConversionOutcome::Converted);
         QVERIFY2(first.code.rfind("105**", 0) == 0, code.c_str());
         QVERIFY2(first.code.find("__") == std::string::npos, code.c_str());
         QVERIFY2(first.code.size() == 5 || (first.code[5] != '_' && first.code.back() != '_'), code.c_str());
-        const ConversionResult second = ConversionPass::convert(code);
+        const ConversionResult second = Conversion::convert(code);
         QCOMPARE(bytes(second.code), bytes(first.code));
     }
 }
@@ -67,7 +66,7 @@ void tst_ConversionProperties::arbitraryBytes()
     int converted = 0;
     for (int i = 0; i < caseCount * 5; ++i) {
         const std::string code = "107**" + generator.noise(std::size_t(i % 80));
-        const ConversionResult result = ConversionPass::convert(code);
+        const ConversionResult result = Conversion::convert(code);
         if (result.outcome != ConversionOutcome::Converted) {
             QCOMPARE(result.outcome, ConversionOutcome::Unconvertible);
             QVERIFY(result.code.empty());
@@ -87,7 +86,7 @@ void tst_ConversionProperties::familyLimitsOverLongCodes()
     const std::map<char, int> familySlots = {{'m', 60}, {'r', 30}, {'s', 30}, {'t', 30}};
     CodeGenerator generator(4);
     for (int i = 0; i < 20; ++i) {
-        const ConversionResult result = ConversionPass::convert(generator.code(60000));
+        const ConversionResult result = Conversion::convert(generator.code(60000));
         QCOMPARE(result.outcome, ConversionOutcome::Converted);
         std::map<char, int> next;
         StringTools::forEachPiece(std::string_view(result.code).substr(5), '_', [&](std::string_view segment) {

@@ -1,10 +1,8 @@
 // The worked examples of every rule, one table per rule family, run through
 // the core exactly as a pass runs them.
-#include "conversionpass.h"
-#include "numberedfamilies.h"
-#include "passcounters.h"
-#include "stringtools.h"
-#include "valuelist.h"
+#include "convert/conversion.h"
+#include "convert/conversionpass_p.h"
+#include "convert/numberedfamilies_p.h"
 
 #include <QtTest>
 
@@ -22,15 +20,9 @@ QByteArray bytes(const std::string &text)
     return QByteArray(text.data(), qsizetype(text.size()));
 }
 
-std::int32_t *counterFor(PassCounters &counters, char letter)
+bool isNumberedFamily(char letter)
 {
-    switch (letter) {
-    case 'm': return &counters.m;
-    case 'r': return &counters.r;
-    case 's': return &counters.s;
-    case 't': return &counters.t;
-    }
-    return nullptr;
+    return letter == 'm' || letter == 'r' || letter == 's' || letter == 't';
 }
 
 } // namespace
@@ -40,10 +32,6 @@ class tst_ConversionRules : public QObject
     Q_OBJECT
 
 private slots:
-    void customSplit_data();
-    void customSplit();
-    void combine_data();
-    void combine();
     void segment_data();
     void segment();
     void readNumber_data();
@@ -57,58 +45,6 @@ private slots:
 private:
     void addSegmentRows();
 };
-
-void tst_ConversionRules::customSplit_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<char>("separator");
-    QTest::addColumn<QByteArrayList>("pieces");
-
-    QTest::newRow("two pieces") << QByteArray("a_b") << '_' << QByteArrayList{"a", "b"};
-    QTest::newRow("leading separator") << QByteArray("_a") << '_' << QByteArrayList{"", "a"};
-    QTest::newRow("doubled separator") << QByteArray("a__b") << '_' << QByteArrayList{"a", "", "b"};
-    QTest::newRow("trailing separator") << QByteArray("a_") << '_' << QByteArrayList{"a", ""};
-    QTest::newRow("no separator") << QByteArray("abc") << '_' << QByteArrayList{"abc"};
-    QTest::newRow("empty text") << QByteArray("") << '_' << QByteArrayList{""};
-    QTest::newRow("values") << QByteArray("a.b.c") << '.' << QByteArrayList{"a", "b", "c"};
-    QTest::newRow("lone dot") << QByteArray(".") << '.' << QByteArrayList{"", ""};
-}
-
-void tst_ConversionRules::customSplit()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(char, separator);
-    QFETCH(QByteArrayList, pieces);
-
-    QByteArrayList actual;
-    for (const std::string &piece : StringTools::split(view(text), separator))
-        actual << bytes(piece);
-    QCOMPARE(actual, pieces);
-}
-
-void tst_ConversionRules::combine_data()
-{
-    QTest::addColumn<QByteArrayList>("pieces");
-    QTest::addColumn<QByteArray>("joined");
-
-    QTest::newRow("three") << QByteArrayList{"1", "2", "3"} << QByteArray("1.2.3");
-    QTest::newRow("two empty") << QByteArrayList{"", ""} << QByteArray(".");
-    QTest::newRow("single") << QByteArrayList{"x"} << QByteArray("x");
-    QTest::newRow("empty inside") << QByteArrayList{"a", "", "b"} << QByteArray("a..b");
-    QTest::newRow("single empty") << QByteArrayList{""} << QByteArray("");
-    QTest::newRow("empty list") << QByteArrayList{} << QByteArray("");
-}
-
-void tst_ConversionRules::combine()
-{
-    QFETCH(QByteArrayList, pieces);
-    QFETCH(QByteArray, joined);
-
-    std::vector<std::string> list;
-    for (const QByteArray &piece : pieces)
-        list.emplace_back(piece.toStdString());
-    QCOMPARE(bytes(StringTools::join(list, ".")), joined);
-}
 
 // One segment through its rule, with its family counter preset; the result
 // is empty for a dropped segment.
@@ -218,17 +154,15 @@ void tst_ConversionRules::segment()
     QFETCH(QByteArray, result);
     QFETCH(int, counterAfter);
 
-    PassCounters counters;
-    std::int32_t *familyCounter = counterFor(counters, segment.at(0));
-    if (familyCounter)
-        *familyCounter = counter;
-    ValueList values;
-    std::string out;
-    ConversionPass::convertSegment(view(segment), counters, values, out);
+    ConversionPass pass;
+    const char letter = segment.at(0);
+    if (isNumberedFamily(letter))
+        pass.counters().of(letter) = counter;
+    pass.convertSegment(view(segment));
 
-    QCOMPARE(bytes(out), result);
-    if (familyCounter)
-        QCOMPARE(*familyCounter, counterAfter);
+    QCOMPARE(bytes(pass.takeOutput()), result);
+    if (isNumberedFamily(letter))
+        QCOMPARE(pass.counters().of(letter), counterAfter);
     else
         QCOMPARE(counterAfter, counter); // only the numbered families count
 }
@@ -314,7 +248,7 @@ void tst_ConversionRules::pass()
     QFETCH(ConversionOutcome, outcome);
     QFETCH(QByteArray, converted);
 
-    const ConversionResult result = ConversionPass::convert(view(code));
+    const ConversionResult result = Conversion::convert(view(code));
     QCOMPARE(result.outcome, outcome);
     QCOMPARE(bytes(result.code), converted);
 }
@@ -322,7 +256,7 @@ void tst_ConversionRules::pass()
 // Dropped segments and the exact "t00" take no slot number.
 void tst_ConversionRules::familySequence()
 {
-    const ConversionResult result = ConversionPass::convert("107**t0433.1.2.3_t0460.1.2.3_t00_t0512.1.2.3");
+    const ConversionResult result = Conversion::convert("107**t0433.1.2.3_t0460.1.2.3_t00_t0512.1.2.3");
     QCOMPARE(bytes(result.code), QByteArray("105**t0033.1_t00_t0112.1"));
 }
 
@@ -345,7 +279,7 @@ void tst_ConversionRules::counterLimits()
     QFETCH(int, kept);
 
     QByteArrayList segments(kept + 5, segment);
-    const ConversionResult result = ConversionPass::convert(view("107**" + segments.join('_')));
+    const ConversionResult result = Conversion::convert(view("107**" + segments.join('_')));
     const QByteArrayList out = bytes(result.code).mid(5).split('_');
     QCOMPARE(out.size(), kept);
     for (int slot = 0; slot < kept; ++slot)

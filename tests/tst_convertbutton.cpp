@@ -1,5 +1,5 @@
 // ConvertButton's conversion state and the enabled state that goes with it.
-#include "convertbutton.h"
+#include "convert/convertbutton.h"
 
 #include <QtTest>
 
@@ -31,7 +31,10 @@ private slots:
     void translateCode();
     void translateSameCodeStaysDisabled();
     void clearKeepsEnabledState();
-    void stringTools();
+    void customSplit_data();
+    void customSplit();
+    void combine_data();
+    void combine();
 };
 
 void tst_ConvertButton::startsDisabledAndInvalid()
@@ -169,11 +172,51 @@ void tst_ConvertButton::clearKeepsEnabledState()
     QVERIFY(!button.isValidFile());
 }
 
-void tst_ConvertButton::stringTools()
+void tst_ConvertButton::customSplit_data()
 {
-    QCOMPARE(toList(ConvertButton::customSplit("a__b", '_')), (QByteArrayList{"a", "", "b"}));
-    QCOMPARE(ConvertButton::combine({"a", "", "b"}, "."), std::string("a..b"));
-    QCOMPARE(ConvertButton::combine({}, "."), std::string());
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QByteArrayList>("pieces");
+
+    QTest::newRow("two pieces") << QByteArray("a_b") << '_' << QByteArrayList{"a", "b"};
+    QTest::newRow("leading separator") << QByteArray("_a") << '_' << QByteArrayList{"", "a"};
+    QTest::newRow("doubled separator") << QByteArray("a__b") << '_' << QByteArrayList{"a", "", "b"};
+    QTest::newRow("trailing separator") << QByteArray("a_") << '_' << QByteArrayList{"a", ""};
+    QTest::newRow("no separator") << QByteArray("abc") << '_' << QByteArrayList{"abc"};
+    QTest::newRow("empty text") << QByteArray("") << '_' << QByteArrayList{""};
+    QTest::newRow("values") << QByteArray("a.b.c") << '.' << QByteArrayList{"a", "b", "c"};
+    QTest::newRow("lone dot") << QByteArray(".") << '.' << QByteArrayList{"", ""};
+}
+
+void tst_ConvertButton::customSplit()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(char, separator);
+    QFETCH(QByteArrayList, pieces);
+    QCOMPARE(toList(ConvertButton::customSplit(text.toStdString(), separator)), pieces);
+}
+
+void tst_ConvertButton::combine_data()
+{
+    QTest::addColumn<QByteArrayList>("pieces");
+    QTest::addColumn<QByteArray>("joined");
+
+    QTest::newRow("three") << QByteArrayList{"1", "2", "3"} << QByteArray("1.2.3");
+    QTest::newRow("two empty") << QByteArrayList{"", ""} << QByteArray(".");
+    QTest::newRow("single") << QByteArrayList{"x"} << QByteArray("x");
+    QTest::newRow("empty inside") << QByteArrayList{"a", "", "b"} << QByteArray("a..b");
+    QTest::newRow("single empty") << QByteArrayList{""} << QByteArray("");
+    QTest::newRow("empty list") << QByteArrayList{} << QByteArray("");
+}
+
+void tst_ConvertButton::combine()
+{
+    QFETCH(QByteArrayList, pieces);
+    QFETCH(QByteArray, joined);
+    std::vector<std::string> list;
+    for (const QByteArray &piece : pieces)
+        list.emplace_back(piece.toStdString());
+    QCOMPARE(QByteArray::fromStdString(ConvertButton::combine(list, ".")), joined);
 }
 
 QTEST_MAIN(tst_ConvertButton)

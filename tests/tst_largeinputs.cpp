@@ -3,12 +3,12 @@
 // Whatever the file, both must agree, nothing may crash, and nothing the user
 // already had may be lost.
 #include "codegenerator.h"
-#include "convertbutton.h"
+#include "convert/convertbutton.h"
 #include "dialogdriver.h"
-#include "loadbutton.h"
+#include "input/loadbutton.h"
 #include "testfiles.h"
-#include "qvrcode.h"
-#include "ui_qvrtomorvane.h"
+#include "input/qvrcode.h"
+#include "app/ui_qvrtomorvane.h"
 #include "windowtest.h"
 
 #include <QtTest>

@@ -1,11 +1,11 @@
 // The main window end to end: the real form, real file dialogs driven as a
 // user would drive them, and real files.
-#include "convertbutton.h"
+#include "convert/convertbutton.h"
 #include "dialogdriver.h"
 #include "testfiles.h"
-#include "loadbutton.h"
-#include "qvrcode.h"
-#include "ui_qvrtomorvane.h"
+#include "input/loadbutton.h"
+#include "input/qvrcode.h"
+#include "app/ui_qvrtomorvane.h"
 #include "windowtest.h"
 
 #include <QLocalServer>

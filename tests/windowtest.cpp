@@ -1,7 +1,7 @@
 #include "windowtest.h"
 
 #include "dialogdriver.h"
-#include "loadbutton.h"
+#include "input/loadbutton.h"
 
 #include <QApplication>
 #include <QTest>

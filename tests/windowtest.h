@@ -1,7 +1,7 @@
 #ifndef WINDOWTEST_H
 #define WINDOWTEST_H
 
-#include "ui_qvrtomorvane.h"
+#include "app/ui_qvrtomorvane.h"
 
 #include <QMainWindow>
 #include <QObject>

@@ -1,0 +1,129 @@
+#ifndef CONVERSION_H
+#define CONVERSION_H
+
+// The conversion core: QVR codes in, Morvane codes out, as UTF-8 bytes, with
+// no Qt and no I/O. This header is all that the window, the command-line
+// converter, the web page, the fuzzer and the benchmark use; the rules
+// themselves sit behind it in the private (_p.h) headers of this folder.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class ConversionOutcome {
+    Converted,
+    VersionRejected, // version prefix other than 106 or 107
+    Unconvertible,   // no complete header, or an empty segment
+};
+
+struct ConversionResult
+{
+    ConversionOutcome outcome = ConversionOutcome::Unconvertible;
+    std::string code; // the converted code; empty unless Converted
+};
+
+class ConversionReport;
+
+namespace Conversion {
+
+inline constexpr std::string_view outputHeader = "105**";
+inline constexpr std::size_t headerLength = 5;
+
+// The first three bytes (fewer for a shorter text); cut by bytes, so it may
+// end inside a character.
+std::string_view versionPrefix(std::string_view code);
+bool isAcceptedVersion(std::string_view version);
+
+ConversionResult convert(std::string_view code);
+// The same into a buffer the caller keeps, so a batch reuses one
+// allocation; out holds the converted code only when Converted. With a
+// report, it learns what became of every segment; without one the pass
+// does no extra work.
+ConversionOutcome convert(std::string_view code, std::string &out, ConversionReport *report = nullptr);
+
+} // namespace Conversion
+
+// What a pass did with each segment of a code it converted. Every segment
+// counts as exactly one of the four fates; one kept byte for byte counts as
+// copied, whichever rule looked at it.
+class ConversionReport
+{
+public:
+    enum Fate { Copied, Changed, Renumbered, Dropped };
+    static constexpr std::size_t segmentShownBytes = 40;
+
+    struct Entry
+    {
+        std::size_t position;  // 1 for the first segment
+        std::string segment;   // as in the input, cut to segmentShownBytes
+        Fate fate;
+        std::string_view key;  // what happened, as a stable word for scripts
+        std::string reason;    // the same for people
+    };
+
+    std::size_t segmentCount() const;
+    std::size_t count(Fate fate) const { return mCounts[fate]; }
+    // The changed and dropped segments, in the order of the code.
+    const std::vector<Entry> &entries() const { return mEntries; }
+
+    // "412 segments: 300 copied, 61 changed, 40 renumbered, 11 dropped"
+    std::string summary() const;
+    // One line per entry: position, segment and reason.
+    std::string details() const;
+    // The counts and the entries as one JSON document.
+    std::string json() const;
+
+    void clear();
+
+private:
+    friend class ConversionPass;
+    void record(std::size_t position, std::string_view segment, std::string_view result, unsigned char reason);
+
+    std::array<std::size_t, 4> mCounts{};
+    std::vector<Entry> mEntries;
+};
+
+namespace CodeText {
+
+// The text of a code file as the window reads it, in UTF-8: a byte-order
+// mark picks UTF-8, UTF-16 or UTF-32 (UTF-8 without one), malformed bytes
+// become U+FFFD, an incomplete sequence at the very end is dropped, every
+// carriage return is removed after decoding, and nothing is trimmed.
+std::string decode(std::string bytes);
+
+// The bytes a code is saved as: UTF-8 with every malformed sequence (a
+// character cut by a rule, say) as U+FFFD, no byte-order mark, no line end
+// added. Valid UTF-8 comes back as it is.
+std::string encode(std::string text);
+
+} // namespace CodeText
+
+namespace StringTools {
+
+// Calls visit(piece) for every piece between separators, in order: one piece
+// more than there are separators, empty pieces included.
+template<typename Visit>
+void forEachPiece(std::string_view text, char separator, Visit &&visit)
+{
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t cut = text.find(separator, start);
+        if (cut == std::string_view::npos) {
+            visit(text.substr(start));
+            return;
+        }
+        visit(text.substr(start, cut - start));
+        start = cut + 1;
+    }
+}
+
+// join(split(x, c), c) == x for every text x and character c.
+std::vector<std::string> split(std::string_view text, char separator);
+// Pieces with one separator between neighbours; an empty list gives "".
+std::string join(const std::vector<std::string> &pieces, std::string_view separator);
+
+} // namespace StringTools
+
+#endif // CONVERSION_H

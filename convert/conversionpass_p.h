@@ -1,0 +1,86 @@
+#ifndef CONVERSIONPASS_P_H
+#define CONVERSIONPASS_P_H
+
+#include "conversion.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Why a segment came out as it did; the report turns these into words.
+enum class SegmentReason : unsigned char {
+    Copied,
+    // changed
+    LastTwoValuesCut,       // aa
+    ValuesTwoAndFourSet,    // bc
+    LastSixCharactersCut,   // hc
+    LastTwoCharactersCut,   // hd
+    LastValueCut,           // fd
+    // renumbered
+    Renumbered,             // m, r, s, t
+    // dropped
+    TagNotTaken,            // cc to ch, fv
+    NothingLeft,            // hc or hd no longer than its cut
+    SlotsFull,
+    TooFewValues,
+    FirstValueTooShort,
+    LastValueNotANumber,
+    LeadNumberNotANumber,
+    LastValueAboveLimit,
+    LeadNumberAboveLimit,
+};
+
+// Slot numbers that the next kept segment of each numbered family receives.
+// They start at 0 with every pass and only rise.
+struct PassCounters
+{
+    std::int32_t m = 0;
+    std::int32_t r = 0;
+    std::int32_t s = 0;
+    std::int32_t t = 0;
+
+    std::int32_t &of(char family)
+    {
+        switch (family) {
+        case 'm': return m;
+        case 'r': return r;
+        case 's': return s;
+        default: return t;
+        }
+    }
+};
+
+// One conversion of a QVR code. The pass owns what lives from segment to
+// segment: the family counters, the output being assembled and, when asked
+// for, the report. Each rule is a function that acts on the pass for one
+// segment: it copies the segment, writes what it keeps of it, or drops it.
+class ConversionPass
+{
+public:
+    explicit ConversionPass(std::string output = {}, ConversionReport *report = nullptr);
+
+    ConversionOutcome run(std::string_view code);
+    std::string takeOutput() { return std::move(mOutput); }
+
+    // What a rule does with the segment in hand.
+    void copy(std::string_view segment) { mOutput += segment; }
+    void write(std::string_view piece) { mOutput += piece; }
+    void write(char c) { mOutput += c; }
+    // Says what the pieces written so far amount to; a segment that comes out
+    // as it went in counts as copied all the same.
+    void note(SegmentReason reason) { mReason = reason; }
+    void drop(SegmentReason reason) { mReason = reason; }
+
+    PassCounters &counters() { return mCounters; }
+
+    // The rule its tag chooses for one non-empty segment.
+    void convertSegment(std::string_view segment);
+
+private:
+    std::string mOutput;
+    ConversionReport *mReport;
+    PassCounters mCounters;
+    SegmentReason mReason = SegmentReason::Copied;
+};
+
+#endif // CONVERSIONPASS_P_H
