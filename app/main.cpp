@@ -1,4 +1,5 @@
 #include "app/ui_qvrtomorvane.h"
+#include "input/codefile.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -6,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Before anything opens a file, so that a save can never land on a
+    // closed standard stream and receive the toolkit's messages.
+    CodeFile::reserveStandardStreams();
     QApplication app(argc, argv);
     // Lets desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qvrtomorvane.QVRtoMorvane"));

@@ -1,13 +1,14 @@
 #include "ui_qvrtomorvane.h"
 
-#include "input/codefile.h"
 #include "app/codefiledrop.h"
+#include "convert/conversion.h"
 #include "convert/convertbutton.h"
 #include "forms/formstyle.h"
-#include "input/loadbutton.h"
-#include "input/qvrcode.h"
 #include "forms/ui_about.h"
 #include "forms/ui_help.h"
+#include "input/codefile.h"
+#include "input/loadbutton.h"
+#include "input/qvrcode.h"
 
 #include <QAction>
 #include <QApplication>
@@ -279,20 +280,22 @@ void Ui_QVRtoMorvane::chooseCodeFile(QMainWindow *window)
                                               QString::fromUtf8(fileFilter)));
 }
 
+// Only a regular file is read: a device or a pipe might never end, or never
+// start, and the window would wait for it.
 void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
 {
-    QFile file(path);
-    if (file.fileName().isEmpty()) {
+    if (path.isEmpty()) {
         qvrCodeTextEdit->setPlaceholderText(translated("QVR Code will be displayed here..."));
         return;
     }
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const BusyCursor busy;
+    CodeFile::Read read = CodeFile::read(QFile::encodeName(path).toStdString(), CodeFile::Sources::RegularFiles);
+    if (read.status != CodeFile::Read::Done) {
         qvrCodeTextEdit->setPlaceholderText(translated(CodeFile::invalidCodeMessage));
         qvrCodeTextEdit->setPlainText(translated(""));
         return;
     }
-    const BusyCursor busy;
-    const std::string text = CodeFile::readUtf8(file);
+    const std::string text = CodeText::decode(std::move(read.bytes));
     loadCodeText(QString::fromUtf8(text.data(), qsizetype(text.size())), path);
 }
 
@@ -336,10 +339,14 @@ void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
                                                       QString::fromUtf8(""), QString::fromUtf8(fileFilter));
     if (path.isEmpty())
         return;
-    QString error;
-    if (!CodeFile::write(path, convertPushButton->mConvertedText.toUtf8(), &error)) {
+    const QByteArray code = convertPushButton->mConvertedText.toUtf8();
+    const std::optional<std::string> failure =
+        CodeFile::write(QFile::encodeName(path).toStdString(), std::string_view(code.constData(), std::size_t(code.size())),
+                        CodeFile::Targets::RegularFiles);
+    if (failure) {
         QMessageBox::warning(window, translated("Save Code to File"),
-                             translated("The code could not be saved to \"%1\":\n%2").arg(path, error));
+                             translated("The code could not be saved to \"%1\":\n%2")
+                                 .arg(path, QString::fromLocal8Bit(failure->c_str())));
     }
 }
 

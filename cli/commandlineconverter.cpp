@@ -1,176 +1,211 @@
 #include "commandlineconverter.h"
 
-#include "input/codefile.h"
 #include "convert/conversion.h"
 
-#include <QCommandLineParser>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-const QString standardStream = QStringLiteral("-");
+const std::string standardStream = "-";
+const std::string programName = "qvrtomorvane-cli";
 
-void printError(const QString &message)
+const char helpText[] =
+    "Usage: qvrtomorvane-cli [options] [--] [FILE...]\n"
+    "Converts QVR character codes into Morvane codes.\n"
+    "Reads each FILE (standard input when there is none, or for \"-\") and writes the\n"
+    "converted code to standard output, to --output or into --output-dir.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help              Displays this help.\n"
+    "  -v, --version           Displays version information.\n"
+    "  -o, --output <file>     Write the converted code to <file>, replacing it whole.\n"
+    "  -d, --output-dir <dir>  Write each converted code to <dir>/<input file name>.\n"
+    "  --                      Take every argument after it as a FILE, even one that\n"
+    "                          begins with \"-\".\n"
+    "\n"
+    "Arguments:\n"
+    "  FILE...                 Code files to convert.\n"
+    "\n"
+    "Exit status: 0 when every input converted, 1 when one could not be read,\n"
+    "converted or written, 2 for a usage error.\n";
+
+void print(std::FILE *stream, const std::string &text)
 {
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-bool isSameFile(const QString &a, const QString &b)
+std::string displayName(const std::string &input)
 {
-    const QString canonicalA = QFileInfo(a).canonicalFilePath();
-    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+    return input == standardStream ? "(standard input)" : input;
+}
+
+void report(const std::string &input, const std::string &message)
+{
+    print(stderr, displayName(input) + ": " + message + "\n");
+}
+
+std::string fileNameOf(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The value of an option: glued to it ("-ofile", "--output=file") or the
+// next argument.
+std::optional<std::string> optionValue(const std::vector<std::string> &arguments, std::size_t &index,
+                                       std::size_t nameLength)
+{
+    const std::string &argument = arguments[index];
+    if (argument.size() > nameLength)
+        return argument.substr(argument[nameLength] == '=' ? nameLength + 1 : nameLength);
+    if (index + 1 == arguments.size())
+        return std::nullopt;
+    return arguments[++index];
 }
 
 } // namespace
 
-int CommandLineConverter::run(const QStringList &arguments)
+std::optional<std::string> CommandLineConverter::parse(const std::vector<std::string> &arguments, Options &options)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Converts QVR character codes into Morvane codes.\n"
-                       "Reads each FILE (standard input when there is none, or for \"-\") and writes the "
-                       "converted code to standard output, to --output or into --output-dir."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("Write the converted code to <file>, replacing it whole."),
-                                          QStringLiteral("file"));
-    const QCommandLineOption outputDirOption({QStringLiteral("d"), QStringLiteral("output-dir")},
-                                             QStringLiteral("Write each converted code to <dir>/<input file name>."),
-                                             QStringLiteral("dir"));
-    parser.addOption(outputOption);
-    parser.addOption(outputDirOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Code files to convert."),
-                                 QStringLiteral("[FILE...]"));
+    bool onlyFiles = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        if (onlyFiles || argument.empty() || argument == standardStream || argument.front() != '-') {
+            options.inputs.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            onlyFiles = true;
+        } else if (argument == "-h" || argument == "--help") {
+            options.help = true;
+        } else if (argument == "-v" || argument == "--version") {
+            options.version = true;
+        } else if (argument.rfind("-o", 0) == 0 || argument == "--output" || argument.rfind("--output=", 0) == 0) {
+            options.output = optionValue(arguments, i, argument[1] == '-' ? 8 : 2);
+            if (!options.output)
+                return "missing value after '" + argument + "'";
+        } else if (argument.rfind("-d", 0) == 0 || argument == "--output-dir" || argument.rfind("--output-dir=", 0) == 0) {
+            options.outputDirectory = optionValue(arguments, i, argument[1] == '-' ? 12 : 2);
+            if (!options.outputDirectory)
+                return "missing value after '" + argument + "'";
+        } else {
+            return "unknown option '" + argument + "'";
+        }
+    }
+    if (options.inputs.empty())
+        options.inputs.push_back(standardStream);
+    return std::nullopt;
+}
 
-    auto usageError = [](const QString &message) {
-        printError(QStringLiteral("qvrtomorvane-cli: %1\nTry 'qvrtomorvane-cli --help'.").arg(message));
+std::optional<std::string> CommandLineConverter::check(const Options &options)
+{
+    if (options.output && options.outputDirectory)
+        return "--output and --output-dir exclude each other";
+    if (!options.outputDirectory && options.inputs.size() > 1)
+        return "several inputs need --output-dir";
+    if (options.outputDirectory
+        && std::find(options.inputs.begin(), options.inputs.end(), standardStream) != options.inputs.end())
+        return "standard input has no file name for --output-dir";
+    if ((options.output && options.output->empty()) || (options.outputDirectory && options.outputDirectory->empty()))
+        return "an empty name is no file";
+    return std::nullopt;
+}
+
+int CommandLineConverter::run(const std::vector<std::string> &arguments)
+{
+    Options options;
+    std::optional<std::string> usage = parse(arguments, options);
+    if (!usage && !options.help && !options.version)
+        usage = check(options);
+    if (usage) {
+        print(stderr, programName + ": " + *usage + "\nTry 'qvrtomorvane-cli --help'.\n");
         return UsageError;
-    };
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(helpOption))
-        parser.showHelp(AllConverted);
-    if (parser.isSet(versionOption))
-        parser.showVersion();
+    }
+    if (options.help || options.version) {
+        print(stdout, options.help ? helpText : programName + " " QVRTOMORVANE_VERSION "\n");
+        return AllConverted;
+    }
 
-    QStringList inputs = parser.positionalArguments();
-    if (inputs.isEmpty())
-        inputs << standardStream;
-
-    const bool toFile = parser.isSet(outputOption);
-    const bool toDirectory = parser.isSet(outputDirOption);
-    if (toFile && toDirectory)
-        return usageError(QStringLiteral("--output and --output-dir exclude each other"));
-    if (!toDirectory && inputs.size() > 1)
-        return usageError(QStringLiteral("several inputs need --output-dir"));
-    if (toDirectory && inputs.contains(standardStream))
-        return usageError(QStringLiteral("standard input has no file name for --output-dir"));
-
-    Destination destination = Destination::StandardOutput;
-    QString target;
-    if (toFile) {
-        destination = Destination::File;
-        target = parser.value(outputOption);
-    } else if (toDirectory) {
-        destination = Destination::Directory;
-        target = parser.value(outputDirOption);
-        if (!QDir().mkpath(target)) {
-            printError(QStringLiteral("%1: cannot create the output directory").arg(target));
+    for (const std::string &input : options.inputs) {
+        const auto identity = input == standardStream ? CodeFile::standardInputIdentity() : CodeFile::identity(input);
+        if (identity)
+            mInputs.push_back(*identity);
+    }
+    if (options.outputDirectory) {
+        if (const auto failure = CodeFile::makePath(*options.outputDirectory)) {
+            print(stderr, *options.outputDirectory + ": cannot create the output directory: " + *failure + "\n");
             return SomeFailed;
         }
     }
 
     bool allConverted = true;
-    for (const QString &input : std::as_const(inputs))
-        allConverted = convertOne(input, destination, target) && allConverted;
+    for (const std::string &input : options.inputs)
+        allConverted = convertOne(input, options) && allConverted;
     return allConverted ? AllConverted : SomeFailed;
 }
 
-bool CommandLineConverter::convertOne(const QString &input, Destination destination, const QString &target)
+bool CommandLineConverter::convertOne(const std::string &input, const Options &options)
 {
     const std::optional<std::string> converted = readAndConvert(input);
     if (!converted)
         return false;
-    switch (destination) {
-    case Destination::StandardOutput:
-        return writeToStandardOutput(*converted);
-    case Destination::File:
-        return writeTo(input, target, *converted);
-    case Destination::Directory:
-        return writeTo(input, QDir(target).filePath(QFileInfo(input).fileName()), *converted);
+    if (options.output)
+        return writeTo(input, *options.output, *converted);
+    if (options.outputDirectory) {
+        const std::string &folder = *options.outputDirectory;
+        return writeTo(input, folder + (folder.back() == '/' ? "" : "/") + fileNameOf(input), *converted);
     }
-    return false;
+    if (const auto failure = CodeFile::writeStandardOutput(*converted)) {
+        print(stderr, programName + ": cannot write to standard output: " + *failure + "\n");
+        return false;
+    }
+    return true;
 }
 
-std::optional<std::string> CommandLineConverter::readAndConvert(const QString &input)
+std::optional<std::string> CommandLineConverter::readAndConvert(const std::string &input)
 {
-    QFile file;
-    const QIODevice::OpenMode mode = QIODevice::ReadOnly | QIODevice::Text;
-    const bool opened = input == standardStream ? file.open(stdin, mode) : (file.setFileName(input), file.open(mode));
-    if (!opened) {
-        report(input, QStringLiteral("cannot read: %1").arg(file.errorString()));
+    CodeFile::Read read = input == standardStream ? CodeFile::readStandardInput()
+                                                  : CodeFile::read(input, CodeFile::Sources::Anything);
+    switch (read.status) {
+    case CodeFile::Read::Done:
+        break;
+    case CodeFile::Read::TooLarge:
+        report(input, std::string("cannot read: it holds more than ") + CodeFile::largestCodeText
+                          + ", and a code is a few kilobytes");
+        return std::nullopt;
+    case CodeFile::Read::Refused:
+    case CodeFile::Read::Failed:
+        report(input, "cannot read: " + read.reason);
         return std::nullopt;
     }
 
-    std::string code = CodeFile::readUtf8(file);
-    if (file.error() != QFileDevice::NoError) {
-        report(input, QStringLiteral("cannot read: %1").arg(file.errorString()));
-        return std::nullopt;
-    }
+    std::string code = CodeText::decode(std::move(read.bytes));
     std::string converted;
     const ConversionOutcome outcome = Conversion::convert(code, converted);
     code = std::string(); // a large code need not be held twice while it is written
     if (outcome != ConversionOutcome::Converted) {
-        report(input, QString::fromUtf8(CodeFile::invalidCodeMessage));
+        report(input, CodeFile::invalidCodeMessage);
         return std::nullopt;
     }
     return CodeText::encode(std::move(converted));
 }
 
-bool CommandLineConverter::writeTo(const QString &input, const QString &path, const std::string &bytes)
+bool CommandLineConverter::writeTo(const std::string &input, const std::string &path, const std::string &bytes)
 {
-    // Never replace the code being converted, nor what an earlier input of
-    // the same batch has just written.
-    if (input != standardStream && isSameFile(input, path)) {
-        report(input, QStringLiteral("refusing to overwrite the input with its own conversion"));
+    const std::optional<CodeFile::Identity> target = CodeFile::identity(path);
+    if (target && std::find(mInputs.begin(), mInputs.end(), *target) != mInputs.end()) {
+        report(input, "refusing to write over " + path + ", which is an input");
         return false;
     }
-    const QString absolutePath = QFileInfo(path).absoluteFilePath();
-    if (mWrittenPaths.contains(absolutePath)) {
-        report(input, QStringLiteral("%1 was already written by an earlier input").arg(path));
+    if (mWrittenPaths.count(path) != 0) {
+        report(input, path + " was already written by an earlier input");
         return false;
     }
-    QString error;
-    if (!CodeFile::write(path, QByteArrayView(bytes.data(), qsizetype(bytes.size())), &error)) {
-        report(input, QStringLiteral("cannot write %1: %2").arg(path, error));
+    if (const auto failure = CodeFile::write(path, bytes, CodeFile::Targets::Streams)) {
+        report(input, "cannot write " + path + ": " + *failure);
         return false;
     }
-    mWrittenPaths.insert(absolutePath);
+    mWrittenPaths.insert(path);
     return true;
-}
-
-bool CommandLineConverter::writeToStandardOutput(const std::string &bytes)
-{
-    QFile out;
-    const qint64 size = qint64(bytes.size());
-    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes.data(), size) != size || !out.flush()) {
-        printError(QStringLiteral("qvrtomorvane-cli: cannot write to standard output: %1").arg(out.errorString()));
-        return false;
-    }
-    return true;
-}
-
-QString CommandLineConverter::displayName(const QString &input)
-{
-    return input == standardStream ? QStringLiteral("(standard input)") : input;
-}
-
-void CommandLineConverter::report(const QString &input, const QString &message)
-{
-    printError(displayName(input) + QStringLiteral(": ") + message);
 }

@@ -1,34 +1,45 @@
 #ifndef COMMANDLINECONVERTER_H
 #define COMMANDLINECONVERTER_H
 
-#include <QSet>
-#include <QString>
-#include <QStringList>
+#include "input/codefile.h"
 
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 // qvrtomorvane-cli: converts code files (or standard input) exactly as the
-// window's load and save actions would, for scripts and batches.
+// window's load and save actions would, for scripts and batches. File names
+// are taken as the bytes they are, so any name the system allows works.
 class CommandLineConverter
 {
 public:
     enum ExitStatus { AllConverted = 0, SomeFailed = 1, UsageError = 2 };
 
-    int run(const QStringList &arguments);
+    // arguments[0] is the program's name, as in argv.
+    int run(const std::vector<std::string> &arguments);
 
 private:
-    enum class Destination { StandardOutput, File, Directory };
+    struct Options
+    {
+        std::vector<std::string> inputs;
+        std::optional<std::string> output;
+        std::optional<std::string> outputDirectory;
+        bool help = false;
+        bool version = false;
+    };
 
-    bool convertOne(const QString &input, Destination destination, const QString &target);
-    std::optional<std::string> readAndConvert(const QString &input);
-    bool writeTo(const QString &input, const QString &path, const std::string &bytes);
-    bool writeToStandardOutput(const std::string &bytes);
+    static std::optional<std::string> parse(const std::vector<std::string> &arguments, Options &options);
+    static std::optional<std::string> check(const Options &options);
 
-    static QString displayName(const QString &input);
-    static void report(const QString &input, const QString &message);
+    bool convertOne(const std::string &input, const Options &options);
+    std::optional<std::string> readAndConvert(const std::string &input);
+    bool writeTo(const std::string &input, const std::string &path, const std::string &bytes);
 
-    QSet<QString> mWrittenPaths;
+    // Every input of the run, known before anything is written, so that no
+    // output lands on an input, under whatever name it is reached.
+    std::vector<CodeFile::Identity> mInputs;
+    std::set<std::string> mWrittenPaths;
 };
 
 #endif // COMMANDLINECONVERTER_H

@@ -1,13 +1,11 @@
 #include "commandlineconverter.h"
 
-#include <QCoreApplication>
+#include "input/codefile.h"
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("qvrtomorvane-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(QVRTOMORVANE_VERSION));
-
-    CommandLineConverter converter;
-    return converter.run(QCoreApplication::arguments());
+    // Before anything opens a file, so that none can land on a closed
+    // standard stream.
+    CodeFile::reserveStandardStreams();
+    return CommandLineConverter().run(std::vector<std::string>(argv, argv + argc));
 }

@@ -1,27 +1,77 @@
 #ifndef CODEFILE_H
 #define CODEFILE_H
 
-#include <QByteArrayView>
-#include <QString>
-
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
-class QIODevice;
+// How a code comes out of a file and goes back into one. The window and the
+// command-line converter both read and save through here, with paths as the
+// bytes the system knows them by, so a name that is not UTF-8 still works.
+namespace CodeFile {
 
-// How a code comes out of a file and goes back into one; the window and the
-// command-line converter share it so both read and write the same bytes.
-class CodeFile
-{
-public:
-    // What the window and the converter say of a code they refuse.
-    static constexpr char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
+// What the window and the converter say of a code they refuse.
+inline constexpr char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
 
-    // The text of the whole device, decoded by the core (CodeText::decode).
-    static std::string readUtf8(QIODevice &device);
+// The most a code may hold. A real code is a few kilobytes; this is a
+// million times more, so any code that was ever written still fits, while
+// an endless stream (a device, a pipe that never ends) is cut off after
+// 2 GiB of memory, well within what a desktop has.
+inline constexpr std::uint64_t largestCode = std::uint64_t(2) << 30;
+inline constexpr char largestCodeText[] = "2 GiB";
 
-    // Replaces path with bytes atomically: on failure an existing file is
-    // left as it was and error says why.
-    static bool write(const QString &path, QByteArrayView bytes, QString *error);
+enum class Sources {
+    RegularFiles, // the window: a device or a pipe would never end, or never start
+    Anything,     // the converter: pipes, devices and process substitution too
 };
+
+struct Read
+{
+    enum Status { Done, Refused, TooLarge, Failed } status = Failed;
+    std::string bytes;  // the whole file when Done
+    std::string reason; // why not, for Failed and Refused
+};
+
+// Opens /dev/null on any of the descriptors 0 to 2 that the program was
+// started without, so that no file it opens later takes their place (and
+// receives what was meant for standard output); remembers which they were,
+// so that reading or writing them still fails as it should.
+void reserveStandardStreams();
+
+Read read(const std::string &path, Sources sources);
+Read readStandardInput();
+
+enum class Targets {
+    RegularFiles, // the window: anything else is refused
+    Streams,      // the converter: a character device or a FIFO is written through
+};
+
+// Writes a code to path and returns why it could not, or nothing. A regular
+// file, or a new one, is replaced whole and at once: the bytes go to a
+// temporary file beside it that takes its place only once every byte is on
+// the disk, so a full disk or any other failure leaves an existing file as
+// it was. A symbolic link stays a link; the file it names is replaced.
+// A directory, a socket or a block device is never written.
+std::optional<std::string> write(const std::string &path, std::string_view bytes, Targets targets);
+// The same to standard output, which may have been closed before the program
+// started.
+std::optional<std::string> writeStandardOutput(std::string_view bytes);
+
+// Which file a path leads to, following links, so that a batch can tell an
+// input reached under another name (a hard or symbolic link) from a new file.
+struct Identity
+{
+    std::uint64_t device;
+    std::uint64_t inode;
+    bool operator==(const Identity &) const = default;
+};
+std::optional<Identity> identity(const std::string &path);
+std::optional<Identity> standardInputIdentity();
+
+// Creates a folder and the folders above it as needed.
+std::optional<std::string> makePath(const std::string &path);
+
+} // namespace CodeFile
 
 #endif // CODEFILE_H

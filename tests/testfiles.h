@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 // Real files and processes for the end-to-end tests.
 class TestFiles
 {
@@ -17,11 +20,18 @@ public:
 
     struct Run
     {
-        int exitCode = -1; // -1 when the process crashed or did not finish
+        int exitCode = -1; // -1 when the process crashed or did not finish in time
         QByteArray out;
         QByteArray err;
+        double seconds = 0;
+        long peakKilobytes = 0; // the most memory it held at once, sampled every few milliseconds
     };
     static Run runConverter(const QStringList &arguments, const QByteArray &input = QByteArray());
+    // Any program, with arguments passed as the bytes they are; standard
+    // input comes from inputFile when one is named.
+    static Run run(const std::vector<std::string> &command, const QByteArray &input = QByteArray(),
+                   const QString &inputFile = QString(), int timeoutSeconds = 300);
+    static std::string converter();
 };
 
 #endif // TESTFILES_H

@@ -1,13 +1,51 @@
-// qvrtomorvane-cli as a real process, over real files and pipes.
+// qvrtomorvane-cli as a real process, over real files, pipes, devices and
+// a disk that runs out of space.
+#include "fulldisk.h"
 #include "testfiles.h"
 
+#include <QLocalServer>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/sysmacros.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const QByteArray invalidMessage = "The file you provided is not a valid QVR file!!";
+const QByteArray code = "107**aa1.2.3.4_bc5.6.7.8.9";
+const QByteArray converted = "105**aa1.2_bc5.6.8.8.0";
+
+std::string bytes(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// What kind of file a path is now, without following a link.
+char kindOf(const QString &path)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return '-';
+    if (S_ISREG(status.st_mode))
+        return 'f';
+    if (S_ISLNK(status.st_mode))
+        return 'l';
+    if (S_ISFIFO(status.st_mode))
+        return 'p';
+    if (S_ISCHR(status.st_mode))
+        return 'c';
+    if (S_ISSOCK(status.st_mode))
+        return 's';
+    return S_ISDIR(status.st_mode) ? 'd' : '?';
+}
+
+enum class Target { Fifo, CharacterDevice, Socket, Directory, StandardOutput, LinkToFile };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Target)
 
 class tst_Cli : public QObject
 {
@@ -22,7 +60,17 @@ private slots:
     void outputFile();
     void outputFileUnwritable();
     void outputDirectory();
-    void refusesToOverwriteInput();
+    void pipesAndProcessSubstitution();
+    void outputTargets_data();
+    void outputTargets();
+    void neverOverwritesAnInput_data();
+    void neverOverwritesAnInput();
+    void closedStandardStreams_data();
+    void closedStandardStreams();
+    void fileNamesAsTheyAre();
+    void fullDisk_data();
+    void fullDisk();
+    void reasonsForAnOrdinaryUser();
     void usageErrors_data();
     void usageErrors();
     void helpAndVersion();
@@ -44,13 +92,7 @@ void tst_Cli::convertFile_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("out");
 
-    QTest::newRow("aa and bc") << QByteArray("107**aa1.2.3.4_bc5.6.7.8.9") << 0 << QByteArray("105**aa1.2_bc5.6.8.8.0");
-    QTest::newRow("every kind of rule")
-        << QByteArray("107**aa5.0.1.2.3_ab1.2_bc3.4.5.6.7_ca1_cd1_hc10.20.30.40_hd1.2.3_fd1.2.3_m0012.4.5.6.7.8.9_"
-                      "r0540.1.2.3_s075.0.0.0.0.0.0.0.0.0.0.2.7.8.9_t0433.1.2.3_fv3.4_zz9")
-        << 0
-        << QByteArray("105**aa5.0.1_ab1.2_bc3.4.8.6.0_ca1_hc10.20_hd1.2_fd1.2_m0012.4.5.1_r0040.1.2_"
-                      "s005.0.0.0.0.0.0.0.0.0.0.1_t0033.1_zz9");
+    QTest::newRow("aa and bc") << code << 0 << converted;
     QTest::newRow("final line break kept") << QByteArray("106**zz9\n") << 0 << QByteArray("105**zz9\n");
     QTest::newRow("every carriage return dropped") << QByteArray("107**z\rz9\r\n") << 0 << QByteArray("105**zz9\n");
     QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xef\xbb\xbf" "107**zz9") << 0 << QByteArray("105**zz9");
@@ -162,13 +204,241 @@ void tst_Cli::outputDirectory()
     QVERIFY2(directory.err.startsWith(outDir.toUtf8() + ": cannot read: "), directory.err);
 }
 
-void tst_Cli::refusesToOverwriteInput()
+void tst_Cli::pipesAndProcessSubstitution()
 {
     const QString input = path(QStringLiteral("code.txt"));
-    TestFiles::write(input, "107**aa1.2.3");
-    const TestFiles::Run run = TestFiles::runConverter({QStringLiteral("-d"), mDir->path(), input});
+    TestFiles::write(input, code);
+    const std::string converter = TestFiles::converter();
+    for (const char *script : {"cat \"$1\" | \"$0\"", "\"$0\" <(cat \"$1\")", "\"$0\" - < \"$1\""}) {
+        const TestFiles::Run run = TestFiles::run({"/bin/bash", "-c", script, converter, bytes(input)});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, converted);
+    }
+}
+
+void tst_Cli::outputTargets_data()
+{
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("message");
+
+    QTest::newRow("FIFO, written through") << Target::Fifo << 0 << QByteArray();
+    QTest::newRow("character device, written through") << Target::CharacterDevice << 0 << QByteArray();
+    QTest::newRow("socket, refused") << Target::Socket << 1 << QByteArray("it is a socket, not a file");
+    QTest::newRow("folder, refused") << Target::Directory << 1 << QByteArray("Is a directory");
+    QTest::newRow("standard output as a path") << Target::StandardOutput << 0 << QByteArray();
+    QTest::newRow("link to a file, which is replaced") << Target::LinkToFile << 0 << QByteArray();
+}
+
+// Only a regular file is ever replaced; anything else that exists keeps
+// being what it was, written through where that is what a stream is for.
+void tst_Cli::outputTargets()
+{
+    QFETCH(Target, target);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, message);
+
+    const QString input = path(QStringLiteral("code.txt"));
+    TestFiles::write(input, code);
+    QString output = path(QStringLiteral("target"));
+    int reader = -1;
+    QLocalServer socket;
+    switch (target) {
+    case Target::Fifo:
+        QCOMPARE(::mkfifo(QFile::encodeName(output).constData(), 0600), 0);
+        reader = ::open(QFile::encodeName(output).constData(), O_RDONLY | O_NONBLOCK);
+        break;
+    case Target::CharacterDevice:
+        if (::mknod(QFile::encodeName(output).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("making a device node (the same as /dev/null) needs root");
+        break;
+    case Target::Socket:
+        QVERIFY(socket.listen(output));
+        break;
+    case Target::Directory:
+        QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("target")));
+        break;
+    case Target::StandardOutput:
+        output = QStringLiteral("/dev/stdout");
+        break;
+    case Target::LinkToFile:
+        TestFiles::write(path(QStringLiteral("file.txt")), "old");
+        QVERIFY(QFile::link(QStringLiteral("file.txt"), output));
+        break;
+    }
+    const char kindBefore = kindOf(output);
+
+    const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), run.err);
+    QCOMPARE(kindOf(output), kindBefore);
+    switch (target) {
+    case Target::Fifo: {
+        QByteArray received(100, '\0');
+        received.resize(::read(reader, received.data(), received.size()));
+        ::close(reader);
+        QCOMPARE(received, converted);
+        break;
+    }
+    case Target::StandardOutput:
+        QCOMPARE(run.out, converted);
+        break;
+    case Target::LinkToFile:
+        QCOMPARE(TestFiles::read(path(QStringLiteral("file.txt"))), converted);
+        break;
+    default:
+        break;
+    }
+    QCOMPARE(QDir(mDir->path()).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral("saving")), QStringList());
+}
+
+void tst_Cli::neverOverwritesAnInput_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("refused");
+
+    // Each runs in a folder holding old/hero.txt and hero.txt.
+    QTest::newRow("a later input of a batch") << QStringLiteral("\"$0\" -d . old/hero.txt hero.txt")
+                                              << QStringList{"old/hero.txt", "hero.txt"};
+    QTest::newRow("its own folder") << QStringLiteral("\"$0\" -d . hero.txt") << QStringList{"hero.txt"};
+    QTest::newRow("a hard link to an input")
+        << QStringLiteral("mkdir out && ln hero.txt out/hero.txt && \"$0\" -d out old/hero.txt hero.txt")
+        << QStringList{"old/hero.txt", "hero.txt"};
+    QTest::newRow("a symbolic link to an input") << QStringLiteral("ln -s hero.txt link.txt && \"$0\" hero.txt -o link.txt")
+                                                 << QStringList{"hero.txt"};
+    QTest::newRow("standard input from the output") << QStringLiteral("\"$0\" -o hero.txt < hero.txt")
+                                                    << QStringList{"(standard input)"};
+}
+
+// A batch knows all its inputs before it writes: an output that would land
+// on one of them, under any name, is refused, and the input is still read
+// and converted as it was.
+void tst_Cli::neverOverwritesAnInput()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, refused);
+
+    QVERIFY(QDir(mDir->path()).mkdir(QStringLiteral("old")));
+    TestFiles::write(path(QStringLiteral("old/hero.txt")), code);
+    TestFiles::write(path(QStringLiteral("hero.txt")), "106**zz7_aa9.8.7");
+    const TestFiles::Run run = TestFiles::run(
+        {"/bin/bash", "-c", "cd \"$1\" && " + script.toStdString(), TestFiles::converter(), bytes(mDir->path())});
+
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(TestFiles::read(input), QByteArray("107**aa1.2.3"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("hero.txt"))), QByteArray("106**zz7_aa9.8.7"));
+    QCOMPARE(TestFiles::read(path(QStringLiteral("old/hero.txt"))), code);
+    for (const QString &input : refused)
+        QVERIFY2(run.err.contains(input.toUtf8() + ": refusing to write over"), run.err);
+    QVERIFY2(!run.err.contains(invalidMessage), run.err);
+}
+
+void tst_Cli::closedStandardStreams_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QByteArray>("message");
+
+    QTest::newRow("output closed") << QStringLiteral("\"$0\" code.txt >&-")
+                                   << QByteArray("cannot write to standard output: Bad file descriptor");
+    QTest::newRow("input closed") << QStringLiteral("\"$0\" <&-")
+                                  << QByteArray("(standard input): cannot read: Bad file descriptor");
+    QTest::newRow("output closed, file written") << QStringLiteral("\"$0\" code.txt -o out.txt >&-") << QByteArray();
+}
+
+// A stream the program was started without stays closed: nothing written
+// for it lands anywhere else, and using it fails with the reason.
+void tst_Cli::closedStandardStreams()
+{
+    QFETCH(QString, script);
+    QFETCH(QByteArray, message);
+
+    TestFiles::write(path(QStringLiteral("code.txt")), code);
+    const TestFiles::Run run = TestFiles::run(
+        {"/bin/bash", "-c", "cd \"$1\" && " + script.toStdString(), TestFiles::converter(), bytes(mDir->path())});
+    QCOMPARE(run.exitCode, message.isEmpty() ? 0 : 1);
+    QVERIFY2(run.err.contains(message), run.err);
+    QCOMPARE(QDir(mDir->path()).entryList(QDir::Files).size(), message.isEmpty() ? 2 : 1);
+}
+
+// Names are bytes: one that begins with "-" is a file after "--", and one
+// that is not UTF-8 is read and written under exactly its own name.
+void tst_Cli::fileNamesAsTheyAre()
+{
+    TestFiles::write(path(QStringLiteral("-old.txt")), code);
+    const std::string folder = bytes(mDir->path());
+    const TestFiles::Run dash =
+        TestFiles::run({"/bin/bash", "-c", "cd \"$1\" && \"$0\" -- -old.txt", TestFiles::converter(), folder});
+    QCOMPARE(dash.exitCode, 0);
+    QCOMPARE(dash.out, converted);
+
+    const std::string input = folder + "/lat1\xe9.txt";
+    const std::string output = folder + "/o\xff.txt";
+    const int fd = ::open(input.c_str(), O_WRONLY | O_CREAT, 0600);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, code.constData(), std::size_t(code.size())), ssize_t(code.size()));
+    ::close(fd);
+    const TestFiles::Run run = TestFiles::run({TestFiles::converter(), input, "-o", output});
+    QCOMPARE(run.exitCode, 0);
+    struct stat status;
+    QCOMPARE(::stat(output.c_str(), &status), 0);
+    QCOMPARE(qint64(status.st_size), qint64(converted.size()));
+}
+
+void tst_Cli::fullDisk_data()
+{
+    QTest::addColumn<int>("outputSize");
+    QTest::addColumn<int>("freeBytes");
+
+    QTest::newRow("22-byte output, no space") << 22 << 0;
+    QTest::newRow("12 KB output, 8 KB free") << 12 * 1024 << 8 * 1024;
+    QTest::newRow("600 KB output, 64 KB free") << 600 * 1024 << 64 * 1024;
+}
+
+// A full disk leaves the old file byte for byte and no temporary file
+// behind, and the converter says so with the reason the system gave.
+void tst_Cli::fullDisk()
+{
+    QFETCH(int, outputSize);
+    QFETCH(int, freeBytes);
+
+    FullDisk disk(1 << 20);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString input = path(QStringLiteral("code.txt"));
+    TestFiles::write(input, "107**zz" + QByteArray(outputSize - 7, 'x'));
+    const QString output = disk.filePath(QStringLiteral("t.txt"));
+    TestFiles::write(output, "OLD CONTENT");
+    disk.fill(freeBytes);
+
+    const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, input.toUtf8() + ": cannot write " + output.toUtf8() + ": No space left on device\n");
+    QCOMPARE(TestFiles::read(output), QByteArray("OLD CONTENT"));
+    QCOMPARE(disk.files(), (QStringList{"fill", "t.txt"}));
+}
+
+// An ordinary user gets what a user expects: /dev/null swallows the code,
+// and a folder they may not write to is named with the reason.
+void tst_Cli::reasonsForAnOrdinaryUser()
+{
+    if (::geteuid() != 0)
+        QSKIP("running the converter as another user needs root");
+    const QString input = path(QStringLiteral("code.txt"));
+    TestFiles::write(input, code);
+    QFile::setPermissions(mDir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                            | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const std::vector<std::string> asNobody = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+                                               TestFiles::converter(), bytes(input), "-o"};
+    std::vector<std::string> toNull = asNobody;
+    toNull.push_back("/dev/null");
+    TestFiles::Run run = TestFiles::run(toNull);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray());
+
+    std::vector<std::string> toFolder = asNobody;
+    toFolder.push_back(bytes(path(QStringLiteral("out.txt"))));
+    run = TestFiles::run(toFolder);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.endsWith(": Permission denied\n"), run.err);
 }
 
 void tst_Cli::usageErrors_data()
@@ -195,6 +465,7 @@ void tst_Cli::helpAndVersion()
     const TestFiles::Run help = TestFiles::runConverter({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--output-dir"));
+    QVERIFY(help.out.contains("[--] [FILE...]"));
     const TestFiles::Run version = TestFiles::runConverter({QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QByteArray("qvrtomorvane-cli 0.1\n"));

@@ -31,6 +31,13 @@ private slots:
     void windowAndConverterAgree();
     void unreadableChoices_data();
     void unreadableChoices();
+    void endlessInput_data();
+    void endlessInput();
+    void oneHugeSegment_data();
+    void oneHugeSegment();
+
+private:
+    TestFiles::Run mTypical; // a typical 100 MB code through the converter
 };
 
 void tst_LargeInputs::windowAndConverterAgree_data()
@@ -131,6 +138,66 @@ void tst_LargeInputs::unreadableChoices()
     const TestFiles::Run run = TestFiles::runConverter({path(name)});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.startsWith(path(name).toUtf8() + ": cannot read: "), run.err);
+}
+
+void tst_LargeInputs::endlessInput_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QByteArray>("name");
+
+    QTest::newRow("/dev/zero named") << QStringLiteral("\"$0\" /dev/zero") << QByteArray("/dev/zero");
+    QTest::newRow("/dev/urandom on standard input") << QStringLiteral("\"$0\" < /dev/urandom")
+                                                    << QByteArray("(standard input)");
+}
+
+// A stream that never ends is cut off at the largest code there can be:
+// a clear message, well within two minutes and 3 GB.
+void tst_LargeInputs::endlessInput()
+{
+    QFETCH(QString, script);
+    QFETCH(QByteArray, name);
+
+    const TestFiles::Run run =
+        TestFiles::run({"/bin/bash", "-c", "exec " + script.toStdString(), TestFiles::converter()}, {}, {}, 120);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, name + ": cannot read: it holds more than 2 GiB, and a code is a few kilobytes\n");
+    QVERIFY2(run.peakKilobytes < 3'000'000'000 / 1024, qPrintable(QString::number(run.peakKilobytes)));
+    qInfo("%s: %.1f s, %ld MB at most", name.constData(), run.seconds, run.peakKilobytes / 1024);
+}
+
+void tst_LargeInputs::oneHugeSegment_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    for (const char *head : {"bc1", "m0312", "r0540", "s075", "t0433"})
+        QTest::newRow(head) << QByteArray(head);
+}
+
+// However a code is shaped, a byte costs about what it costs in a typical
+// code: a single segment of a hundred million short values is no slower per
+// byte, and holds no more memory, than three times a typical code of the
+// same size.
+void tst_LargeInputs::oneHugeSegment()
+{
+    QFETCH(QByteArray, head);
+    constexpr int size = 100 << 20;
+    const QString input = path(QStringLiteral("code.txt"));
+    const QString output = path(QStringLiteral("out.txt"));
+    if (mTypical.exitCode != 0) {
+        TestFiles::write(input, QByteArray::fromStdString(CodeGenerator(5).code(size)));
+        mTypical = TestFiles::runConverter({input, QStringLiteral("-o"), output});
+        QCOMPARE(mTypical.exitCode, 0);
+    }
+    QByteArray code = "107**" + head;
+    code += QByteArray(".1").repeated((size - code.size()) / 2);
+    TestFiles::write(input, code);
+    code.clear();
+
+    const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), output});
+    QCOMPARE(run.exitCode, 0);
+    qInfo("%s: %.2f s, %ld MB; typical code: %.2f s, %ld MB", head.constData(), run.seconds, run.peakKilobytes / 1024,
+          mTypical.seconds, mTypical.peakKilobytes / 1024);
+    QVERIFY(run.seconds <= 3 * mTypical.seconds);
+    QVERIFY(run.peakKilobytes <= 3 * mTypical.peakKilobytes);
 }
 
 QTEST_MAIN(tst_LargeInputs)

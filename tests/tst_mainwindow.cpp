@@ -8,9 +8,16 @@
 #include "app/ui_qvrtomorvane.h"
 #include "windowtest.h"
 
+#include "fulldisk.h"
+
 #include <QLocalServer>
 #include <QtTest>
 #include <QtWidgets>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -20,10 +27,25 @@ const QString invalidMessage = QStringLiteral("The file you provided is not a va
 const QString inputPlaceholder = QStringLiteral("QVR Code will be displayed here...");
 
 enum class Choice { File, Cancel, Unopenable };
+enum class Special { Fifo, Socket, CharacterDevice, Unwritable, FullDisk };
+
+bool makeSpecial(Special kind, const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    switch (kind) {
+    case Special::Fifo:
+        return ::mkfifo(name.constData(), 0600) == 0;
+    case Special::CharacterDevice:
+        return ::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Choice)
+Q_DECLARE_METATYPE(Special)
 
 class tst_MainWindow : public WindowTest
 {
@@ -40,7 +62,10 @@ private slots:
     void save_data();
     void save();
     void cancelledSaveWritesNothing();
+    void failedSaveWarns_data();
     void failedSaveWarns();
+    void refusesWhatIsNotAFile_data();
+    void refusesWhatIsNotAFile();
     void clear();
     void keyPresses_data();
     void keyPresses();
@@ -281,24 +306,131 @@ void tst_MainWindow::cancelledSaveWritesNothing()
     QVERIFY(!QApplication::activeModalWidget());
 }
 
+void tst_MainWindow::failedSaveWarns_data()
+{
+    QTest::addColumn<Special>("target");
+    QTest::addColumn<int>("codeSize");
+    QTest::addColumn<int>("freeBytes");
+    QTest::addColumn<QString>("reason");
+
+    const QString full = QStringLiteral("No space left on device");
+    QTest::newRow("folder nobody may write to") << Special::Unwritable << 0 << 0 << QStringLiteral("/proc");
+    QTest::newRow("FIFO") << Special::Fifo << 0 << 0 << QStringLiteral("not a file");
+    QTest::newRow("socket") << Special::Socket << 0 << 0 << QStringLiteral("it is a socket, not a file");
+    QTest::newRow("character device") << Special::CharacterDevice << 0 << 0 << QStringLiteral("not a file");
+    QTest::newRow("full disk, 22 bytes") << Special::FullDisk << 22 << 0 << full;
+    QTest::newRow("full disk, 12 KB with 8 KB free") << Special::FullDisk << 12 * 1024 << 8 * 1024 << full;
+    QTest::newRow("full disk, 600 KB with 64 KB free") << Special::FullDisk << 600 * 1024 << 64 * 1024 << full;
+}
+
+// A save that cannot be made says so, naming the file and the reason, and
+// leaves what was there: a file byte for byte, anything else as it was.
 void tst_MainWindow::failedSaveWarns()
 {
+    QFETCH(Special, target);
+    QFETCH(int, codeSize);
+    QFETCH(int, freeBytes);
+    QFETCH(QString, reason);
+
     const QString input = path(QStringLiteral("code.txt"));
-    TestFiles::write(input, "107**aa1.2.3");
+    TestFiles::write(input, codeSize ? "107**zz" + QByteArray(codeSize - 7, 'x') : QByteArray("107**aa1.2.3"));
     loadThroughDialog(input);
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
 
-    // Nobody, root included, can create a file in /proc.
-    const QString output = QStringLiteral("/proc/morvane.txt");
+    QString output = path(QStringLiteral("morvane.txt"));
+    QLocalServer socket;
+    std::unique_ptr<FullDisk> disk;
+    switch (target) {
+    case Special::Unwritable:
+        output = QStringLiteral("/proc/morvane.txt"); // nobody, root included, can create a file there
+        break;
+    case Special::Socket:
+        QVERIFY(socket.listen(output));
+        break;
+    case Special::FullDisk:
+        disk = std::make_unique<FullDisk>(1 << 20);
+        if (!disk->isMounted())
+            QSKIP(qPrintable(disk->whyNot()));
+        output = disk->filePath(QStringLiteral("morvane.txt"));
+        TestFiles::write(output, "OLD CONTENT");
+        disk->fill(freeBytes);
+        break;
+    default:
+        if (!makeSpecial(target, output))
+            QSKIP("making a device node needs root");
+    }
+    const QFileInfo before(output);
+
     QString warning;
-    DialogDriver::whenModal<QMessageBox>([&warning](QMessageBox *box) {
+    const auto readWarning = [&warning](QMessageBox *box) {
         warning = box->text();
         box->accept();
-    });
+    };
+    if (before.exists()) { // the dialog asks first whether to replace it
+        DialogDriver::whenModal<QMessageBox>([readWarning](QMessageBox *box) {
+            DialogDriver::whenModal<QMessageBox>(readWarning);
+            box->button(QMessageBox::Yes)->click();
+        });
+    } else {
+        DialogDriver::whenModal<QMessageBox>(readWarning);
+    }
     DialogDriver::chooseFile(output);
     QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
+    QTRY_VERIFY(!warning.isEmpty());
     QVERIFY2(warning.contains(output), qPrintable(warning));
-    QVERIFY(!QFile::exists(output));
+    QVERIFY2(warning.contains(reason), qPrintable(warning));
+
+    const QFileInfo after(output);
+    QCOMPARE(after.exists(), before.exists());
+    QCOMPARE(after.isFile(), before.isFile());
+    if (target == Special::FullDisk) {
+        QCOMPARE(TestFiles::read(output), QByteArray("OLD CONTENT"));
+        QCOMPARE(disk->files(), (QStringList{"fill", "morvane.txt"}));
+    }
+}
+
+void tst_MainWindow::refusesWhatIsNotAFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dropped");
+
+    QTest::newRow("/dev/zero typed into the dialog") << QStringLiteral("/dev/zero") << false;
+    QTest::newRow("/dev/zero dropped") << QStringLiteral("/dev/zero") << true;
+    QTest::newRow("FIFO chosen in the dialog") << QStringLiteral("fifo.txt") << false;
+    QTest::newRow("FIFO dropped") << QStringLiteral("fifo.txt") << true;
+}
+
+// A device or a pipe would never end, or never start: the window refuses it
+// at once, as a file it cannot open, and keeps the code it has.
+void tst_MainWindow::refusesWhatIsNotAFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, dropped);
+
+    const QString previous = path(QStringLiteral("previous.txt"));
+    TestFiles::write(previous, "107**aa1.2.3");
+    loadThroughDialog(previous);
+    QVERIFY(makeSpecial(Special::Fifo, path(QStringLiteral("fifo.txt"))));
+    const QString chosen = name.startsWith(QLatin1Char('/')) ? name : path(name);
+
+    QElapsedTimer timer;
+    timer.start();
+    if (dropped) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(chosen)});
+        QWidget *target = mUi->qvrCodeTextEdit->viewport();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    } else {
+        loadThroughDialog(chosen);
+    }
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
+    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
+    QCOMPARE(mUi->loadPathLabel->text(), previous);
+    QCOMPARE(mUi->convertPushButton->mConvertedText, QStringLiteral("105**aa1"));
 }
 
 void tst_MainWindow::clear()
