@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -46,11 +47,29 @@ void setFixedRowHeight(QLabel *label)
     label->setBaseSize(QSize(0, 24));
 }
 
-// Codes are one long line without blanks: wrapping anywhere keeps their
-// layout linear in their length, where word wrap makes it quadratic.
+// Codes are one long line without blanks, often megabytes of it, so the
+// panes are set up to lay it out once and cheaply: wrapping anywhere keeps
+// the layout linear in its length (word wrap makes it quadratic); a scroll
+// bar that is always there keeps the width from changing when a long code
+// needs it, which would lay it all out again; and letters, digits and dots
+// need no kerning or ligatures, whose shaping was half the layout's time.
 void prepareCodePane(QTextEdit *pane)
 {
     pane->setWordWrapMode(QTextOption::WrapAnywhere);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font = pane->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    pane->setFont(font);
+}
+
+// A code goes into its pane as plain text (one that looks like markup must
+// show, and copy, exactly as it is), through the pane's document: the text
+// edit's own setPlainText would go on to lay the whole line out a second
+// time only to show a text cursor that a read-only pane never draws.
+void showCode(QTextEdit *pane, const QString &code)
+{
+    pane->document()->setPlainText(code);
+    pane->verticalScrollBar()->setValue(0);
 }
 
 QHBoxLayout *rowLayout(const char *name)
@@ -217,9 +236,12 @@ void Ui_QVRtoMorvane::buildRows()
     verticalLayout->addLayout(bottomHorizontalLayout);
 }
 
+// The input pane still announces its text after every key press, but no
+// longer to the convert button: the pane is read-only, so a key changes no
+// code, and taking its text for the held code made Convert offer a refused
+// file's message, or refuse the code it shows.
 void Ui_QVRtoMorvane::connectActions(QMainWindow *window)
 {
-    QObject::connect(qvrCodeTextEdit, &qvrCode::textChanged, convertPushButton, &ConvertButton::updateEnabledState);
     QObject::connect(exitPushButton, SIGNAL(clicked()), QCoreApplication::instance(), SLOT(quit()));
     QObject::connect(loadPushButton, &QAbstractButton::clicked, loadPushButton,
                      [this, window] { chooseCodeFile(window); });
@@ -293,42 +315,50 @@ void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
     if (read.status != CodeFile::Read::Done) {
         qvrCodeTextEdit->setPlaceholderText(translated(CodeFile::invalidCodeMessage));
         qvrCodeTextEdit->setPlainText(translated(""));
+        convertPushButton->setEnabled(false); // the pane shows no code to convert
         return;
     }
     const std::string text = CodeText::decode(std::move(read.bytes));
     loadCodeText(QString::fromUtf8(text.data(), qsizetype(text.size())), path);
 }
 
-// Codes are set as plain text: one that looks like markup must be shown,
-// and copied, exactly as it is.
 void Ui_QVRtoMorvane::loadCodeText(const QString &text, const QString &source)
 {
+    const bool replacesCode = text != convertPushButton->mText;
     convertPushButton->updateEnabledState(text);
     convertPushButton->translateCode();
     if (!convertPushButton->isValidFile()) {
         qvrCodeTextEdit->setText(QString::fromUtf8(CodeFile::invalidCodeMessage));
         return;
     }
+    // A new code: the conversion in the lower pane belongs to the old one
+    // and must not be shown, saved or copied beside it.
+    if (replacesCode) {
+        morvaneCodeTextEdit->clear();
+        setConvertedCodeShown(false);
+    }
     loadPathLabel->setText(source);
-    qvrCodeTextEdit->setPlainText(text);
+    showCode(qvrCodeTextEdit, text);
 }
 
 void Ui_QVRtoMorvane::showConvertedCode()
 {
     const QString converted = convertPushButton->mConvertedText;
     const BusyCursor busy;
-    morvaneCodeTextEdit->setPlainText(converted);
+    showCode(morvaneCodeTextEdit, converted);
     morvaneCodeTextEdit->setReadOnly(true);
     morvaneCodeTextEdit->setEnabled(true);
     convertPushButton->setEnabled(false);
-    setSaveEnabled(true);
+    setConvertedCodeShown(true);
 }
 
-// The copy action offers exactly what the save button would write.
-void Ui_QVRtoMorvane::setSaveEnabled(bool enabled)
+// Save and Copy offer the code the lower pane shows, and only while it
+// shows one: with nothing there they would write an empty file or wipe the
+// clipboard.
+void Ui_QVRtoMorvane::setConvertedCodeShown(bool shown)
 {
-    savePushButton->setEnabled(enabled);
-    actionCopyConvertedCode->setEnabled(enabled);
+    savePushButton->setEnabled(shown);
+    actionCopyConvertedCode->setEnabled(shown);
 }
 
 // Written whole through a temporary file, so an older, longer file never
@@ -356,6 +386,8 @@ void Ui_QVRtoMorvane::clearCodes()
     loadPathLabel->clear();
     morvaneCodeTextEdit->clear();
     convertPushButton->clearMText();
+    convertPushButton->setEnabled(false);
+    setConvertedCodeShown(false);
 }
 
 void Ui_QVRtoMorvane::pasteCode()

@@ -74,7 +74,7 @@ private:
     void buildRows();
     void connectActions(QMainWindow *window);
     void buildEditMenu(QMainWindow *window);
-    void setSaveEnabled(bool enabled);
+    void setConvertedCodeShown(bool shown);
 
     void chooseCodeFile(QMainWindow *window);
     void showConvertedCode();

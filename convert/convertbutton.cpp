@@ -15,7 +15,10 @@ void ConvertButton::updateEnabledState(const QString &newText)
         return;
     }
     mText = newText;
-    const QByteArray utf8 = newText.toUtf8();
+    // The first three bytes of the UTF-8 form come from at most the first
+    // three characters, six code units, so a long code need not be encoded
+    // whole for them.
+    const QByteArray utf8 = QStringView(newText).left(6).toUtf8();
     mVersion = std::string(Conversion::versionPrefix(std::string_view(utf8.constData(), utf8.size())));
     setEnabled(true);
 }

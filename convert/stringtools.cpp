@@ -1,8 +1,11 @@
 #include "conversion.h"
 
+#include <algorithm>
+
 std::vector<std::string> StringTools::split(std::string_view text, char separator)
 {
     std::vector<std::string> pieces;
+    pieces.reserve(std::size_t(std::count(text.begin(), text.end(), separator)) + 1);
     forEachPiece(text, separator, [&pieces](std::string_view piece) { pieces.emplace_back(piece); });
     return pieces;
 }

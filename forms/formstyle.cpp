@@ -20,10 +20,21 @@ void FormStyle::fixSize(QWidget *dialog, QSize size)
     dialog->setMaximumSize(size);
 }
 
+// "Eras Medium ITC" is seldom installed outside Windows, and the toolkit's
+// own stand-in, a wide sans, cut the Help window's lines off at its right
+// edge. A narrow free face of about Eras's width stands in for it instead:
+// Liberation Sans Narrow (Debian's fonts-liberation), or Arial Narrow where
+// that is what the system has. Where Eras itself is installed it is used.
 QFont FormStyle::erasFont(int pointSize)
 {
+    static const QString family = QString::fromUtf8("Eras Medium ITC");
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(family, {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
     QFont font;
-    font.setFamilies({QString::fromUtf8("Eras Medium ITC")});
+    font.setFamilies({family});
     font.setPointSize(pointSize);
     return font;
 }

@@ -15,8 +15,8 @@ public:
                               int horizontalStretch = 0, int verticalStretch = 0);
     // Resized to size and held there: the dialog cannot be resized.
     static void fixSize(QWidget *dialog, QSize size);
-    // The Help and About font; where the family is missing Qt picks a
-    // substitute, the point size stays.
+    // The Help and About font; where the family is missing, a narrow free
+    // face of like width stands in, at the same point size.
     static QFont erasFont(int pointSize);
 };
 

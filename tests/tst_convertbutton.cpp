@@ -61,6 +61,10 @@ void tst_ConvertButton::updateEnabledState_data()
     QTest::newRow("then empty") << QStringList{"107**aa1.2", "10", ""} << true << QByteArray("");
     QTest::newRow("cut inside a character") << QStringList{QString::fromUtf8("\xc3\xa9\xc3\xa9x")} << true
                                             << QByteArray("\xc3\xa9\xc3");
+    QTest::newRow("four-byte character in the prefix") << QStringList{QString::fromUtf8("a\xf0\x9f\x98\x80x")} << true
+                                                       << QByteArray("a\xf0\x9f");
+    QTest::newRow("lone surrogate first") << QStringList{QString(QChar(0xd800)) + QStringLiteral("107")} << true
+                                          << QByteArray("?10");
     QTest::newRow("message typed over") << QStringList{"The file you provided is not a valid QVR file!!"} << true
                                         << QByteArray("The");
 }

@@ -67,6 +67,8 @@ private slots:
     void refusesWhatIsNotAFile_data();
     void refusesWhatIsNotAFile();
     void clear();
+    void newCodeForgetsOldConversion_data();
+    void newCodeForgetsOldConversion();
     void keyPresses_data();
     void keyPresses();
     void helpAndAbout_data();
@@ -258,13 +260,94 @@ void tst_MainWindow::showConvertedCode()
     QVERIFY(mUi->morvaneCodeTextEdit->isReadOnly());
     QVERIFY(!mUi->convertPushButton->isEnabled());
     QVERIFY(mUi->savePushButton->isEnabled());
+    QVERIFY(mUi->actionCopyConvertedCode->isEnabled());
+}
 
-    // A later valid load leaves the shown code until the next click.
-    TestFiles::write(file, "106**zz2");
-    loadThroughDialog(file);
-    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), QStringLiteral("105**zz<b>1</b>_aa1"));
+namespace {
+enum class Arrival { Dialog, Paste, Drop, SameCodeAgain, Cancelled, Refused };
+}
+Q_DECLARE_METATYPE(Arrival)
+
+void tst_MainWindow::newCodeForgetsOldConversion_data()
+{
+    QTest::addColumn<Arrival>("arrival");
+    QTest::addColumn<bool>("replaces");
+
+    QTest::newRow("new code from the dialog") << Arrival::Dialog << true;
+    QTest::newRow("new code pasted") << Arrival::Paste << true;
+    QTest::newRow("new code dropped") << Arrival::Drop << true;
+    QTest::newRow("same code again") << Arrival::SameCodeAgain << false;
+    QTest::newRow("dialog cancelled") << Arrival::Cancelled << false;
+    QTest::newRow("file refused") << Arrival::Refused << false;
+}
+
+// The lower pane, Save and Copy always belong to one code: a new code
+// empties the pane and turns Save and Copy off until Convert shows its own
+// conversion; anything else leaves the three as they were, still together.
+void tst_MainWindow::newCodeForgetsOldConversion()
+{
+    QFETCH(Arrival, arrival);
+    QFETCH(bool, replaces);
+
+    const QString first = path(QStringLiteral("a.txt"));
+    const QString second = path(QStringLiteral("b.txt"));
+    TestFiles::write(first, "107**aa1.2.3");
+    TestFiles::write(second, "106**zz<b>2</b>_bc1.2.3.4.5");
+    loadThroughDialog(first);
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), QStringLiteral("105**zz2"));
+    const QString firstConverted = QStringLiteral("105**aa1");
+    const QString secondConverted = QStringLiteral("105**zz<b>2</b>_bc1.2.8.4.0");
+
+    switch (arrival) {
+    case Arrival::Dialog:
+        loadThroughDialog(second);
+        break;
+    case Arrival::Paste:
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(TestFiles::read(second)));
+        activateWindow();
+        QTest::keyClick(mWindow.get(), Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Arrival::Drop: {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(second)});
+        QWidget *target = mUi->qvrCodeTextEdit->viewport();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        break;
+    }
+    case Arrival::SameCodeAgain:
+        loadThroughDialog(first);
+        break;
+    case Arrival::Cancelled:
+        DialogDriver::cancelFileDialog();
+        QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+        break;
+    case Arrival::Refused:
+        TestFiles::write(second, "108**zz2");
+        loadThroughDialog(second);
+        break;
+    }
+
+    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), replaces ? QString() : firstConverted);
+    QCOMPARE(mUi->savePushButton->isEnabled(), !replaces);
+    QCOMPARE(mUi->actionCopyConvertedCode->isEnabled(), !replaces);
+    QCOMPARE(mUi->convertPushButton->isEnabled(), replaces);
+    if (replaces)
+        QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    const QString shown = replaces ? secondConverted : firstConverted;
+    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), shown);
+
+    // What Save writes and Copy copies is what the pane shows.
+    const QString output = path(QStringLiteral("saved.txt"));
+    DialogDriver::chooseFile(output);
+    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
+    QCOMPARE(TestFiles::read(output), shown.toUtf8());
+    QGuiApplication::clipboard()->clear();
+    activateWindow();
+    QTest::keyClick(mWindow.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), shown);
 }
 
 void tst_MainWindow::save_data()
@@ -447,47 +530,67 @@ void tst_MainWindow::clear()
     QVERIFY(mUi->convertPushButton->mText.isNull());
     QVERIFY(mUi->convertPushButton->mConvertedText.isNull());
     QVERIFY(!mUi->convertPushButton->isValidFile());
-    QVERIFY(mUi->savePushButton->isEnabled()); // enabled states stay
-    QVERIFY(mUi->morvaneCodeTextEdit->isEnabled());
-
-    // A save after clearing writes an empty code.
-    const QString output = path(QStringLiteral("empty.txt"));
-    DialogDriver::chooseFile(output);
-    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
-    QCOMPARE(TestFiles::read(output), QByteArray());
+    // Nothing is left to convert, save or copy: Copy must not wipe the
+    // clipboard, nor Save write an empty file over one.
+    QVERIFY(!mUi->convertPushButton->isEnabled());
+    QVERIFY(!mUi->savePushButton->isEnabled());
+    QVERIFY(!mUi->actionCopyConvertedCode->isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("the user's own text"));
+    activateWindow();
+    QTest::keyClick(mWindow.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own text"));
 }
 
-// Key presses in the read-only pane send its text, so after a valid load
-// the convert button turns off, and after a refused one the message itself
-// becomes the held code.
+// Key presses in the read-only pane still send its text, but change
+// nothing: after a refused load Convert stays off (it would offer the last
+// file's conversion beside the message), after a valid one it stays on.
 void tst_MainWindow::keyPresses_data()
 {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("cleared");
+    QTest::addColumn<int>("key");
     QTest::addColumn<bool>("convertEnabled");
-    QTest::addColumn<QByteArray>("version");
 
-    QTest::newRow("nothing loaded") << QByteArray() << false << QByteArray();
-    QTest::newRow("after a valid load") << QByteArray("107**aa1.2.3") << false << QByteArray("107");
-    QTest::newRow("after a refused load") << QByteArray("108**aa1.2.3") << true << QByteArray("The");
+    const QByteArray valid = "107**aa1.2.3";
+    const QByteArray refused = "108**aa1.2.3";
+    for (const auto &[name, key] : {std::pair{"arrow key", int(Qt::Key_Left)}, std::pair{"typing", int(Qt::Key_X)}}) {
+        QTest::addRow("nothing loaded, %s", name) << QByteArray() << false << key << false;
+        QTest::addRow("after a valid load, %s", name) << valid << false << key << true;
+        QTest::addRow("after a refused load, %s", name) << refused << false << key << false;
+        QTest::addRow("after a cleared load, %s", name) << valid << true << key << false;
+    }
 }
 
 void tst_MainWindow::keyPresses()
 {
     QFETCH(QByteArray, content);
+    QFETCH(bool, cleared);
+    QFETCH(int, key);
     QFETCH(bool, convertEnabled);
-    QFETCH(QByteArray, version);
 
     if (!content.isEmpty()) {
+        TestFiles::write(path(QStringLiteral("previous.txt")), "106**zz1");
+        loadThroughDialog(path(QStringLiteral("previous.txt")));
+        QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
         TestFiles::write(path(QStringLiteral("code.txt")), content);
         loadThroughDialog(path(QStringLiteral("code.txt")));
     }
+    if (cleared)
+        QTest::mouseClick(mUi->clearPushButton, Qt::LeftButton);
+    const QString heldCode = mUi->convertPushButton->mText;
     QSignalSpy spy(mUi->qvrCodeTextEdit, &qvrCode::textChanged);
     const QString before = mUi->qvrCodeTextEdit->toPlainText();
-    QTest::keyClick(mUi->qvrCodeTextEdit, Qt::Key_X);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), before);
+    QTest::keyClick(mUi->qvrCodeTextEdit, Qt::Key(key));
+    QTest::keyClick(mUi->qvrCodeTextEdit, Qt::Key(key));
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(1).at(0).toString(), before);
+    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), before);
     QCOMPARE(mUi->convertPushButton->isEnabled(), convertEnabled);
-    QCOMPARE(QByteArray::fromStdString(mUi->convertPushButton->mVersion), version);
+    QCOMPARE(mUi->convertPushButton->mText, heldCode);
+    if (convertEnabled) {
+        QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+        QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), QStringLiteral("105**aa1"));
+    }
 }
 
 void tst_MainWindow::helpAndAbout_data()
@@ -513,12 +616,21 @@ void tst_MainWindow::helpAndAbout()
     QString seenTitle;
     QSize seenSize;
     QStringList texts;
+    QStringList cutOff;
     int dialogsOpen = 0;
     DialogDriver::whenModal<QDialog>([&](QDialog *dialog) {
         seenTitle = dialog->windowTitle();
         seenSize = dialog->size();
-        for (QLabel *label : dialog->findChildren<QLabel *>())
+        // Every label shows all of its text, in the font actually used,
+        // inside the window.
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
             texts << label->text();
+            const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), 0, label->text());
+            const QRect shown(label->mapTo(dialog, QPoint(0, 0)), label->size());
+            if (text.width() > shown.width() || text.height() > shown.height() || !dialog->rect().contains(shown))
+                cutOff << QStringLiteral("%1 in %2: %3 of %4").arg(label->objectName(), QFontInfo(label->font()).family())
+                              .arg(text.width()).arg(dialog->width() - shown.x());
+        }
         // A second press goes to the dialog and opens nothing more.
         QTest::keyClick(dialog, Qt::Key(key));
         for (QWidget *widget : QApplication::topLevelWidgets())
@@ -530,6 +642,7 @@ void tst_MainWindow::helpAndAbout()
     QCOMPARE(seenTitle, title);
     QCOMPARE(seenSize, size);
     QVERIFY2(texts.contains(labelText), qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY2(cutOff.isEmpty(), qPrintable(cutOff.join(QStringLiteral("; "))));
     QCOMPARE(dialogsOpen, 1);
     QTRY_VERIFY(!QApplication::activeModalWidget());
 }
