@@ -5,6 +5,7 @@
 #include "convert/convertbutton.h"
 #include "forms/formstyle.h"
 #include "forms/ui_about.h"
+#include "forms/ui_conversiondetails.h"
 #include "forms/ui_help.h"
 #include "input/codefile.h"
 #include "input/loadbutton.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -275,6 +277,7 @@ void Ui_QVRtoMorvane::retranslateUi(QMainWindow *window)
     actionPasteCode->setShortcut(QKeySequence(translated("Ctrl+V")));
     actionCopyConvertedCode->setText(translated("Copy Morvane Code"));
     actionCopyConvertedCode->setShortcut(QKeySequence(translated("Ctrl+Shift+C")));
+    actionConversionDetails->setText(translated("Conversion Details"));
 }
 
 void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
@@ -286,13 +289,22 @@ void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
     actionCopyConvertedCode = new QAction(window);
     actionCopyConvertedCode->setObjectName(QString::fromUtf8("actionCopyConvertedCode"));
     actionCopyConvertedCode->setEnabled(savePushButton->isEnabled());
+    conversionSummaryLabel = new QLabel(statusbar);
+    conversionSummaryLabel->setObjectName(QString::fromUtf8("conversionSummaryLabel"));
+    statusbar->addWidget(conversionSummaryLabel, 1);
+    actionConversionDetails = new QAction(window);
+    actionConversionDetails->setObjectName(QString::fromUtf8("actionConversionDetails"));
+    actionConversionDetails->setEnabled(savePushButton->isEnabled());
     menuBar->addAction(menuEdit->menuAction());
     menuEdit->addAction(actionPasteCode);
     menuEdit->addAction(actionCopyConvertedCode);
+    menuEdit->addAction(actionConversionDetails);
 
     QObject::connect(actionPasteCode, &QAction::triggered, actionPasteCode, [this] { pasteCode(); });
     QObject::connect(actionCopyConvertedCode, &QAction::triggered, actionCopyConvertedCode,
                      [this] { copyConvertedCode(); });
+    QObject::connect(actionConversionDetails, &QAction::triggered, actionConversionDetails,
+                     [this, window] { showConversionDetails(window); });
     codeFileDrop = new CodeFileDrop(window, [this](const QString &path) { loadCodeFile(path); });
 }
 
@@ -352,13 +364,30 @@ void Ui_QVRtoMorvane::showConvertedCode()
     setConvertedCodeShown(true);
 }
 
-// Save and Copy offer the code the lower pane shows, and only while it
-// shows one: with nothing there they would write an empty file or wipe the
-// clipboard.
+void Ui_QVRtoMorvane::showConversionDetails(QMainWindow *window)
+{
+    const ConversionReport &report = convertPushButton->conversionReport();
+    QDialog dialog(window);
+    Ui_ConversionDetails form;
+    form.setupUi(&dialog);
+    form.summaryLabel->setText(QString::fromStdString(report.summary()));
+    const std::string details = report.details();
+    form.detailsTextEdit->setPlainText(QString::fromUtf8(details.data(), qsizetype(details.size())).trimmed());
+    dialog.exec();
+}
+
+// Save, Copy and the details offer the code the lower pane shows, and only
+// while it shows one: with nothing there Save and Copy would write an empty
+// file or wipe the clipboard. The status bar says what became of its
+// segments, in a label of its own: a menu's status tips would wipe a
+// status message for good.
 void Ui_QVRtoMorvane::setConvertedCodeShown(bool shown)
 {
     savePushButton->setEnabled(shown);
     actionCopyConvertedCode->setEnabled(shown);
+    actionConversionDetails->setEnabled(shown);
+    conversionSummaryLabel->setText(shown ? QString::fromStdString(convertPushButton->conversionReport().summary())
+                                          : QString());
 }
 
 // Written whole through a temporary file, so an older, longer file never

@@ -59,6 +59,10 @@ public:
     QMenu *menuEdit;
     QAction *actionPasteCode;
     QAction *actionCopyConvertedCode;
+    // What the conversion changed and dropped: the summary in the status bar
+    // once Convert shows the code, the segments in a dialog.
+    QAction *actionConversionDetails;
+    QLabel *conversionSummaryLabel;
     CodeFileDrop *codeFileDrop;
 
     void setupUi(QMainWindow *window);
@@ -82,6 +86,7 @@ private:
     void clearCodes();
     void pasteCode();
     void copyConvertedCode();
+    void showConversionDetails(QMainWindow *window);
 };
 
 namespace Ui {

@@ -41,6 +41,19 @@ void convertCodeReusingBuffer(benchmark::State &state)
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(code.size()));
 }
 
+// What asking for the report costs; without one the pass does no extra work.
+void convertCodeWithReport(benchmark::State &state)
+{
+    const std::string &code = codeOfSize(std::size_t(state.range(0)));
+    std::string out;
+    ConversionReport report;
+    for (auto _ : state) {
+        Conversion::convert(code, out, &report);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(code.size()));
+}
+
 // One segment of millions of short values: each family's rule reads only
 // the values it needs, so a byte costs here what it costs in a typical code.
 void convertOneHugeSegment(benchmark::State &state)
@@ -63,6 +76,7 @@ void convertOneHugeSegment(benchmark::State &state)
 
 BENCHMARK(convertCode)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(convertCodeReusingBuffer)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(convertCodeWithReport)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(convertOneHugeSegment)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

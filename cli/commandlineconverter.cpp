@@ -21,6 +21,10 @@ const char helpText[] =
     "  -v, --version           Displays version information.\n"
     "  -o, --output <file>     Write the converted code to <file>, replacing it whole.\n"
     "  -d, --output-dir <dir>  Write each converted code to <dir>/<input file name>.\n"
+    "  --report                Write to standard error, after the conversion, what\n"
+    "                          became of the segments: a summary, then a line for\n"
+    "                          every segment changed or dropped, with the reason.\n"
+    "  --report-json           The same as one JSON document, for scripts.\n"
     "  --                      Take every argument after it as a FILE, even one that\n"
     "                          begins with \"-\".\n"
     "\n"
@@ -40,9 +44,18 @@ std::string displayName(const std::string &input)
     return input == standardStream ? "(standard input)" : input;
 }
 
-void report(const std::string &input, const std::string &message)
+// A name or a message as a JSON string; a name that is not UTF-8 still
+// makes valid JSON.
+std::string jsonString(const std::string &text)
 {
-    print(stderr, displayName(input) + ": " + message + "\n");
+    std::string quoted = "\"";
+    for (const char c : CodeText::encode(text)) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        if (static_cast<unsigned char>(c) >= 0x20)
+            quoted += c;
+    }
+    return quoted + '"';
 }
 
 std::string fileNameOf(const std::string &path)
@@ -81,6 +94,10 @@ std::optional<std::string> CommandLineConverter::parse(const std::vector<std::st
             options.help = true;
         } else if (argument == "-v" || argument == "--version") {
             options.version = true;
+        } else if (argument == "--report") {
+            options.report = true;
+        } else if (argument == "--report-json") {
+            options.reportJson = true;
         } else if (argument.rfind("-o", 0) == 0 || argument == "--output" || argument.rfind("--output=", 0) == 0) {
             options.output = optionValue(arguments, i, argument[1] == '-' ? 8 : 2);
             if (!options.output)
@@ -109,6 +126,8 @@ std::optional<std::string> CommandLineConverter::check(const Options &options)
         return "standard input has no file name for --output-dir";
     if ((options.output && options.output->empty()) || (options.outputDirectory && options.outputDirectory->empty()))
         return "an empty name is no file";
+    if (options.report && options.reportJson)
+        return "--report and --report-json exclude each other";
     return std::nullopt;
 }
 
@@ -139,17 +158,46 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
         }
     }
 
+    mOptions = &options;
     bool allConverted = true;
     for (const std::string &input : options.inputs)
         allConverted = convertOne(input, options) && allConverted;
+    if (options.reportJson) {
+        // One document: the object of the one input, or a list of them.
+        std::string document;
+        for (std::size_t i = 0; i < mJsonReports.size(); ++i)
+            document += (i == 0 ? "" : ",\n") + mJsonReports[i];
+        print(stderr, mJsonReports.size() == 1 ? document + "\n" : "[\n" + document + "\n]\n");
+    }
     return allConverted ? AllConverted : SomeFailed;
+}
+
+void CommandLineConverter::report(const std::string &input, const std::string &message)
+{
+    if (mOptions && mOptions->reportJson)
+        mJsonReports.push_back("{\"input\": " + jsonString(displayName(input)) + ", \"error\": " + jsonString(message) + "}");
+    else
+        print(stderr, displayName(input) + ": " + message + "\n");
 }
 
 bool CommandLineConverter::convertOne(const std::string &input, const Options &options)
 {
-    const std::optional<std::string> converted = readAndConvert(input);
+    ConversionReport conversionReport;
+    const bool reporting = options.report || options.reportJson;
+    const std::optional<std::string> converted = readAndConvert(input, reporting ? &conversionReport : nullptr);
     if (!converted)
         return false;
+    if (options.report) {
+        if (options.inputs.size() > 1)
+            print(stderr, displayName(input) + ":\n");
+        print(stderr, conversionReport.summary() + "\n" + conversionReport.details());
+    } else if (options.reportJson) {
+        std::string json = conversionReport.json();
+        json.insert(1, "\"input\": " + jsonString(displayName(input)) + ", ");
+        while (!json.empty() && json.back() == '\n')
+            json.pop_back();
+        mJsonReports.push_back(std::move(json));
+    }
     if (options.output)
         return writeTo(input, *options.output, *converted);
     if (options.outputDirectory) {
@@ -163,7 +211,7 @@ bool CommandLineConverter::convertOne(const std::string &input, const Options &o
     return true;
 }
 
-std::optional<std::string> CommandLineConverter::readAndConvert(const std::string &input)
+std::optional<std::string> CommandLineConverter::readAndConvert(const std::string &input, ConversionReport *conversionReport)
 {
     CodeFile::Read read = input == standardStream ? CodeFile::readStandardInput()
                                                   : CodeFile::read(input, CodeFile::Sources::Anything);
@@ -182,7 +230,7 @@ std::optional<std::string> CommandLineConverter::readAndConvert(const std::strin
 
     std::string code = CodeText::decode(std::move(read.bytes));
     std::string converted;
-    const ConversionOutcome outcome = Conversion::convert(code, converted);
+    const ConversionOutcome outcome = Conversion::convert(code, converted, conversionReport);
     code = std::string(); // a large code need not be held twice while it is written
     if (outcome != ConversionOutcome::Converted) {
         report(input, CodeFile::invalidCodeMessage);

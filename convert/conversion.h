@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,7 +67,7 @@ public:
     std::size_t segmentCount() const;
     std::size_t count(Fate fate) const { return mCounts[fate]; }
     // The changed and dropped segments, in the order of the code.
-    const std::vector<Entry> &entries() const { return mEntries; }
+    const std::vector<Entry> &entries() const;
 
     // "412 segments: 300 copied, 61 changed, 40 renumbered, 11 dropped"
     std::string summary() const;
@@ -81,8 +82,23 @@ private:
     friend class ConversionPass;
     void record(std::size_t position, std::string_view segment, std::string_view result, unsigned char reason);
 
+    // A pass only notes what it saw, in one buffer; the entries and their
+    // words are made when someone asks for them.
+    struct Note
+    {
+        std::size_t position;
+        std::size_t start;         // of the shown segment, then of the value tested, in mNoted
+        std::uint16_t segmentLength;
+        std::uint16_t valueLength;
+        std::int32_t number;       // the value tested, where it read as one
+        unsigned char reason;
+    };
+
     std::array<std::size_t, 4> mCounts{};
-    std::vector<Entry> mEntries;
+    std::vector<Note> mNotes;
+    std::string mNoted;
+    mutable std::vector<Entry> mEntries;
+    mutable bool mEntriesMade = false;
 };
 
 namespace CodeText {

@@ -58,16 +58,16 @@ std::string number(std::int64_t value)
     return std::to_string(value);
 }
 
-// At most segmentShownBytes of the segment, never ending inside a
-// character, with "..." where it was cut.
-std::string shown(std::string_view segment)
+// At most segmentShownBytes of a text, never ending inside a character,
+// with "..." where it was cut.
+std::string_view shownPart(std::string_view text)
 {
-    if (segment.size() <= ConversionReport::segmentShownBytes)
-        return std::string(segment);
+    if (text.size() <= ConversionReport::segmentShownBytes)
+        return text;
     std::size_t end = ConversionReport::segmentShownBytes;
-    while (end > 0 && (static_cast<unsigned char>(segment[end]) & 0xc0) == 0x80)
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80)
         --end;
-    return std::string(segment.substr(0, end)) + "...";
+    return text.substr(0, end);
 }
 
 // Control characters (a line break in the last segment, say) written out
@@ -94,20 +94,32 @@ std::string printable(std::string_view text)
 
 std::string quoted(std::string_view text)
 {
-    return '"' + printable(shown(text)) + '"';
+    return '"' + printable(text) + '"';
 }
 
-// The value a numbered rule tested, from the segment as it came in.
+bool testsLastValue(SegmentReason reason)
+{
+    return reason == SegmentReason::LastValueNotANumber || reason == SegmentReason::LastValueAboveLimit;
+}
+
+bool testsLeadNumber(SegmentReason reason)
+{
+    return reason == SegmentReason::LeadNumberNotANumber || reason == SegmentReason::LeadNumberAboveLimit;
+}
+
+// The value a numbered rule tested and refused, from the segment as it came in.
 std::string_view testedValue(std::string_view segment, SegmentReason reason)
 {
+    if (!testsLastValue(reason) && !testsLeadNumber(reason))
+        return {};
     const NumberedFamily &family = NumberedFamilies::family(segment[0]);
     const std::string_view kept = ValueList::withoutLast(segment, family.valuesCut).value_or(segment);
-    if (reason == SegmentReason::LastValueNotANumber || reason == SegmentReason::LastValueAboveLimit)
-        return ValueList::last(kept);
-    return ValueList::first(kept).substr(3);
+    return testsLastValue(reason) ? ValueList::last(kept) : ValueList::first(kept).substr(3);
 }
 
-std::string reasonText(std::string_view segment, std::string_view result, SegmentReason reason)
+// segment: as shown (its start is all a reason needs); value and number:
+// what a numbered rule tested.
+std::string reasonText(std::string_view segment, std::string_view value, std::int32_t tested, SegmentReason reason)
 {
     const std::string tag(segment.substr(0, 2));
     switch (reason) {
@@ -121,8 +133,6 @@ std::string reasonText(std::string_view segment, std::string_view result, Segmen
         return "hd: the last two characters are cut";
     case SegmentReason::LastValueCut:
         return "fd: the last value is cut";
-    case SegmentReason::Renumbered:
-        return "slot " + quoted(segment.substr(1, 2)) + " becomes " + std::string(result.substr(1, 2));
     case SegmentReason::TagNotTaken:
         return "Morvane takes no " + quoted(tag) + " segments";
     case SegmentReason::NothingLeft:
@@ -137,19 +147,18 @@ std::string reasonText(std::string_view segment, std::string_view result, Segmen
     case SegmentReason::SlotsFull:
         return "all " + number(family.lastSlot + 1) + " " + letter + " slots are taken";
     case SegmentReason::TooFewValues:
-        return (family.letter == 't' ? "a " : "an ") + letter + " segment needs at least " + number(std::int64_t(family.fewestValues)) + " values";
+        return (family.letter == 't' ? "a " : "an ") + letter + " segment needs at least "
+            + number(std::int64_t(family.fewestValues)) + " values";
     case SegmentReason::FirstValueTooShort:
         return "value 0 has no slot number";
     case SegmentReason::LastValueNotANumber:
-        return "the last value kept, " + quoted(testedValue(segment, reason)) + ", is not a number";
+        return "the last value kept, " + quoted(value) + ", is not a number";
     case SegmentReason::LeadNumberNotANumber:
-        return "the lead number " + quoted(testedValue(segment, reason)) + " is not a number";
+        return "the lead number " + quoted(value) + " is not a number";
     case SegmentReason::LastValueAboveLimit:
-        return "the last value kept, " + number(*NumberedFamilies::readNumber(testedValue(segment, reason)))
-            + ", is above " + number(*family.highestLastValue);
+        return "the last value kept, " + number(tested) + ", is above " + number(*family.highestLastValue);
     case SegmentReason::LeadNumberAboveLimit:
-        return "the lead number " + number(*NumberedFamilies::readNumber(testedValue(segment, reason)))
-            + " is above " + number(*family.highestLeadNumber);
+        return "the lead number " + number(tested) + " is above " + number(*family.highestLeadNumber);
     default:
         return std::string();
     }
@@ -186,8 +195,38 @@ void ConversionReport::record(std::size_t position, std::string_view segment, st
         reason = SegmentReason::Copied;
     const Fate fate = fateOf(reason);
     ++mCounts[fate];
-    if (fate == Changed || fate == Dropped)
-        mEntries.push_back({position, shown(segment), fate, keyOf(reason), reasonText(segment, result, reason)});
+    if (fate != Changed && fate != Dropped)
+        return;
+
+    const std::string_view shown = shownPart(segment);
+    const std::string_view value = testedValue(segment, reason);
+    const std::string_view shownValue = shownPart(value);
+    const std::int32_t tested = NumberedFamilies::readNumber(value).value_or(0);
+    mNotes.push_back({position, mNoted.size(), std::uint16_t(shown.size() + (shown.size() < segment.size() ? 3 : 0)),
+                      std::uint16_t(shownValue.size()), tested, static_cast<unsigned char>(reason)});
+    mNoted += shown;
+    if (shown.size() < segment.size())
+        mNoted += "...";
+    mNoted += shownValue;
+    mEntriesMade = false;
+}
+
+const std::vector<ConversionReport::Entry> &ConversionReport::entries() const
+{
+    if (mEntriesMade)
+        return mEntries;
+    mEntries.clear();
+    mEntries.reserve(mNotes.size());
+    for (const Note &note : mNotes) {
+        const std::string_view noted = std::string_view(mNoted).substr(note.start);
+        const std::string_view segment = noted.substr(0, note.segmentLength);
+        const std::string_view value = noted.substr(note.segmentLength, note.valueLength);
+        const auto reason = static_cast<SegmentReason>(note.reason);
+        mEntries.push_back({note.position, std::string(segment), fateOf(reason), keyOf(reason),
+                            reasonText(segment, value, note.number, reason)});
+    }
+    mEntriesMade = true;
+    return mEntries;
 }
 
 std::size_t ConversionReport::segmentCount() const
@@ -210,7 +249,7 @@ std::string ConversionReport::summary() const
 std::string ConversionReport::details() const
 {
     std::string text;
-    for (const Entry &entry : mEntries) {
+    for (const Entry &entry : entries()) {
         text += "#" + number(std::int64_t(entry.position)) + " " + printable(entry.segment) + ": "
             + std::string(fateNames[entry.fate]) + ": " + entry.reason + "\n";
     }
@@ -223,19 +262,23 @@ std::string ConversionReport::json() const
     for (int fate = Copied; fate <= Dropped; ++fate)
         text += ", \"" + std::string(fateNames[fate]) + "\": " + number(std::int64_t(mCounts[fate]));
     text += ", \"entries\": [";
-    for (std::size_t i = 0; i < mEntries.size(); ++i) {
-        const Entry &entry = mEntries[i];
+    const std::vector<Entry> &all = entries();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Entry &entry = all[i];
         text += i == 0 ? "\n  " : ",\n  ";
         text += "{\"position\": " + number(std::int64_t(entry.position)) + ", \"segment\": " + jsonString(entry.segment)
             + ", \"fate\": \"" + std::string(fateNames[entry.fate]) + "\", \"key\": \"" + std::string(entry.key)
             + "\", \"reason\": " + jsonString(entry.reason) + "}";
     }
-    text += mEntries.empty() ? "]}\n" : "\n]}\n";
+    text += all.empty() ? "]}\n" : "\n]}\n";
     return text;
 }
 
 void ConversionReport::clear()
 {
     mCounts = {};
+    mNotes.clear();
+    mNoted.clear();
     mEntries.clear();
+    mEntriesMade = false;
 }

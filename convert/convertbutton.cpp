@@ -1,6 +1,5 @@
 #include "convertbutton.h"
 
-#include "conversion.h"
 
 ConvertButton::ConvertButton(QWidget *parent)
     : QPushButton(parent)
@@ -27,13 +26,16 @@ void ConvertButton::translateCode()
 {
     const QByteArray utf8 = mText.toUtf8();
     const std::string_view code(utf8.constData(), utf8.size());
-    const ConversionResult result = Conversion::convert(code);
+    std::string converted;
+    ConversionReport report;
+    const ConversionOutcome outcome = Conversion::convert(code, converted, &report);
 
-    switch (result.outcome) {
+    switch (outcome) {
     case ConversionOutcome::Converted:
         mSegments = StringTools::split(code, '_');
         mSegments.front().erase(0, Conversion::headerLength);
-        mConvertedText = QString::fromUtf8(result.code.data(), qsizetype(result.code.size()));
+        mConvertedText = QString::fromUtf8(converted.data(), qsizetype(converted.size()));
+        mReport = std::move(report);
         return;
     case ConversionOutcome::VersionRejected:
         mSegments = StringTools::split(code, '_');
@@ -61,6 +63,7 @@ void ConvertButton::clearMText()
     mConvertedText = QString();
     mVersion.clear();
     mSegments.clear();
+    mReport.clear();
 }
 
 std::vector<std::string> ConvertButton::customSplit(std::string text, char separator)

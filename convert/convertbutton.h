@@ -1,6 +1,8 @@
 #ifndef CONVERTBUTTON_H
 #define CONVERTBUTTON_H
 
+#include "convert/conversion.h"
+
 #include <QPushButton>
 #include <QString>
 
@@ -28,6 +30,10 @@ public:
     std::string mVersion;
     std::vector<std::string> mSegments;
 
+    // What the pass that made mConvertedText did with each segment; kept and
+    // forgotten with it.
+    const ConversionReport &conversionReport() const { return mReport; }
+
 signals:
     // Hides QAbstractButton::clicked(bool): connect to the base signal by its
     // full name. Never emitted.
@@ -36,6 +42,9 @@ signals:
 public slots:
     void updateEnabledState(const QString &newText);
     void translateCode();
+
+private:
+    ConversionReport mReport;
 };
 
 #endif // CONVERTBUTTON_H

@@ -1,6 +1,7 @@
 // libFuzzer target for the conversion core. Every input is converted as it
 // is and once more behind a good header, so the rules see every mutation
-// and not only the version test.
+// and not only the version test; the report is checked against the
+// conversion, and reading the input as a file's text must not fail either.
 #include "convert/conversion.h"
 
 #include <algorithm>
@@ -28,6 +29,17 @@ void checkConversion(std::string_view code)
     require(out.find("__") == std::string_view::npos);
     require(out.size() == 5 || (out[5] != '_' && out.back() != '_'));
     require(Conversion::convert(code).code == result.code);
+
+    // Asking for the report changes nothing in the output, and every
+    // segment has exactly one fate.
+    ConversionReport report;
+    std::string reported;
+    require(Conversion::convert(code, reported, &report) == ConversionOutcome::Converted);
+    require(reported == result.code);
+    const std::size_t segments = std::size_t(std::count(code.begin() + 5, code.end(), '_')) + 1;
+    require(report.segmentCount() == segments);
+    require(report.entries().size() <= report.count(ConversionReport::Changed) + report.count(ConversionReport::Dropped));
+    require(report.json().back() == '\n');
 }
 
 void checkSplitJoin(std::string_view text, char separator)
@@ -45,6 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkConversion(input);
     checkConversion("107**" + std::string(input));
     checkSplitJoin(input, '_');
+    const std::string text = CodeText::decode(std::string(input));
+    require(CodeText::encode(text) == text);
     checkSplitJoin(input, '.');
     return 0;
 }

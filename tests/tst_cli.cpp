@@ -70,7 +70,9 @@ private slots:
     void fileNamesAsTheyAre();
     void fullDisk_data();
     void fullDisk();
+    void failedCommitKeepsOldFile();
     void reasonsForAnOrdinaryUser();
+    void report();
     void usageErrors_data();
     void usageErrors();
     void helpAndVersion();
@@ -416,6 +418,25 @@ void tst_Cli::fullDisk()
     QCOMPARE(disk.files(), (QStringList{"fill", "t.txt"}));
 }
 
+// The last step, the new file taking the old one's name, can fail too (here
+// the old file is immutable): the old file stays, the new one goes.
+void tst_Cli::failedCommitKeepsOldFile()
+{
+    const QString input = path(QStringLiteral("code.txt"));
+    const QString output = path(QStringLiteral("out.txt"));
+    TestFiles::write(input, code);
+    TestFiles::write(output, "OLD CONTENT");
+    if (TestFiles::run({"/usr/bin/chattr", "+i", bytes(output)}).exitCode != 0)
+        QSKIP("making a file immutable needs root and a file system that has the flag");
+    const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), output});
+    TestFiles::run({"/usr/bin/chattr", "-i", bytes(output)});
+
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, input.toUtf8() + ": cannot write " + output.toUtf8() + ": Operation not permitted\n");
+    QCOMPARE(TestFiles::read(output), QByteArray("OLD CONTENT"));
+    QCOMPARE(QDir(mDir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
 // An ordinary user gets what a user expects: /dev/null swallows the code,
 // and a folder they may not write to is named with the reason.
 void tst_Cli::reasonsForAnOrdinaryUser()
@@ -441,6 +462,41 @@ void tst_Cli::reasonsForAnOrdinaryUser()
     QVERIFY2(run.err.endsWith(": Permission denied\n"), run.err);
 }
 
+// The report goes to standard error; standard output stays the code alone.
+void tst_Cli::report()
+{
+    const QString example = QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/docs/example-code.txt");
+    const QByteArray exampleConverted = "105**aa5.0.1_ab1.2_bc3.4.8.6.0_ca1_hc10.20_hd1.2_fd1.2_m0012.4.5.1_r0040.1.2_"
+                                        "s005.0.0.0.0.0.0.0.0.0.0.1_t0033.1_zz9";
+    TestFiles::Run run = TestFiles::runConverter({example, QStringLiteral("--report")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, exampleConverted);
+    const QByteArrayList lines = run.err.split('\n');
+    QCOMPARE(lines.first(), QByteArray("14 segments: 3 copied, 5 changed, 4 renumbered, 2 dropped"));
+    QCOMPARE(lines.size(), 1 + 7 + 1);
+    QCOMPARE(lines.at(7), QByteArray("#13 fv3.4: dropped: Morvane takes no \"fv\" segments"));
+
+    run = TestFiles::runConverter({example, QStringLiteral("--report-json")});
+    QCOMPARE(run.out, exampleConverted);
+    QJsonParseError error;
+    QJsonObject json = QJsonDocument::fromJson(run.err, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(json.value(QStringLiteral("input")).toString(), example);
+    QCOMPARE(json.value(QStringLiteral("dropped")).toInt(), 2);
+
+    // A batch gives one document too: a list, with the inputs that failed.
+    const QString missing = path(QStringLiteral("missing.txt"));
+    run = TestFiles::runConverter({QStringLiteral("--report-json"), QStringLiteral("-d"), path(QStringLiteral("out")),
+                                   example, missing});
+    QCOMPARE(run.exitCode, 1);
+    const QJsonArray list = QJsonDocument::fromJson(run.err, &error).array();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(list.size(), 2);
+    QCOMPARE(list.at(0).toObject().value(QStringLiteral("renumbered")).toInt(), 4);
+    QCOMPARE(list.at(1).toObject().value(QStringLiteral("error")).toString(),
+             QStringLiteral("cannot read: No such file or directory"));
+}
+
 void tst_Cli::usageErrors_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -449,6 +505,7 @@ void tst_Cli::usageErrors_data()
     QTest::newRow("output and directory") << QStringList{"-o", "a", "-d", "b", "c"};
     QTest::newRow("two inputs to one output") << QStringList{"a", "b"};
     QTest::newRow("standard input into directory") << QStringList{"-d", "b", "-"};
+    QTest::newRow("both reports") << QStringList{"--report", "--report-json"};
 }
 
 void tst_Cli::usageErrors()

@@ -120,6 +120,7 @@ void tst_ConversionRules::segment_data()
     QTest::newRow("r last value 50 kept") << QByteArray("r0540.1.50.3") << 1 << QByteArray("r0140.1.50") << 2;
     QTest::newRow("r lead 90") << QByteArray("r0590.1.2.3") << 1 << QByteArray() << 1;
     QTest::newRow("r lead 86 kept") << QByteArray("r0586.1.2.3") << 1 << QByteArray("r0186.1.2") << 2;
+    QTest::newRow("r lead 87 dropped") << QByteArray("r0587.1.2.3") << 1 << QByteArray() << 1;
     QTest::newRow("r two values") << QByteArray("r0540.1") << 0 << QByteArray() << 0;
     QTest::newRow("r exact r00") << QByteArray("r00") << 0 << QByteArray("r00") << 0;
     QTest::newRow("r over limit") << QByteArray("r0540.1.2.3") << 30 << QByteArray() << 30;
@@ -140,6 +141,7 @@ void tst_ConversionRules::segment_data()
     QTest::newRow("t kept") << QByteArray("t0433.1.2.3") << 0 << QByteArray("t0033.1") << 1;
     QTest::newRow("t lead 60") << QByteArray("t0460.1.2.3") << 1 << QByteArray() << 1;
     QTest::newRow("t lead 57 kept") << QByteArray("t0457.1.2.3") << 1 << QByteArray("t0157.1") << 2;
+    QTest::newRow("t lead 58 dropped") << QByteArray("t0458.1.2.3") << 1 << QByteArray() << 1;
     QTest::newRow("t lead with letters") << QByteArray("t0433x.1.2.3") << 0 << QByteArray("t0033x.1") << 1;
     QTest::newRow("t empty tail values") << QByteArray("t0433.1..") << 0 << QByteArray("t0033.1") << 1;
     QTest::newRow("t exact t00") << QByteArray("t00") << 0 << QByteArray("t00") << 0;

@@ -77,6 +77,7 @@ private slots:
     void paste_data();
     void paste();
     void copyConvertedCode();
+    void conversionReport();
     void drop_data();
     void drop();
     void exitEndsEventLoop();
@@ -129,6 +130,8 @@ void tst_MainWindow::startState()
     QCOMPARE(mUi->actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
     QCOMPARE(mUi->actionAbout->shortcut(), QKeySequence(Qt::Key_F3));
     QVERIFY(mUi->statusbar->currentMessage().isEmpty());
+    QVERIFY(mUi->conversionSummaryLabel->text().isEmpty());
+    QVERIFY(!mUi->actionConversionDetails->isEnabled());
 
     for (const char *name : {"loadPushButton", "frame", "formLayoutWidget_2", "qvrCodeTextEdit", "convertPushButton",
                              "morvaneCodeTextEdit", "savePushButton", "clearPushButton", "exitPushButton"})
@@ -710,6 +713,48 @@ void tst_MainWindow::copyConvertedCode()
     activateWindow();
     QTest::keyClick(mWindow.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("105**aa1_bc1.2.8.4.0"));
+}
+
+// After Convert the status bar sums up what became of the segments, and
+// "Conversion Details" lists the changed and dropped ones; both go with the
+// converted code they describe.
+void tst_MainWindow::conversionReport()
+{
+    QVERIFY(!mUi->actionConversionDetails->isEnabled());
+    QCOMPARE(mUi->menuEdit->actions().last(), mUi->actionConversionDetails);
+    const QString example = QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/docs/example-code.txt");
+    loadThroughDialog(example);
+    QVERIFY(mUi->conversionSummaryLabel->text().isEmpty());
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    QCOMPARE(mUi->conversionSummaryLabel->text(), QStringLiteral("14 segments: 3 copied, 5 changed, 4 renumbered, 2 dropped"));
+    QVERIFY(mUi->actionConversionDetails->isEnabled());
+
+    QString title;
+    QString summary;
+    QStringList lines;
+    DialogDriver::whenModal<QDialog>([&](QDialog *dialog) {
+        title = dialog->windowTitle();
+        summary = dialog->findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
+        lines = dialog->findChild<QPlainTextEdit *>()->toPlainText().split(QLatin1Char('\n'));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    mUi->menuEdit->popup(mUi->menuBar->mapToGlobal(QPoint(0, 0)));
+    QTest::keyClick(mUi->menuEdit, Qt::Key_Up);
+    QTest::keyClick(mUi->menuEdit, Qt::Key_Return);
+    QTRY_COMPARE(title, QStringLiteral("Conversion Details"));
+    QCOMPARE(summary, mUi->conversionSummaryLabel->text());
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.first(), QStringLiteral("#1 aa5.0.1.2.3: changed: aa: the last two values are cut"));
+
+    TestFiles::write(path(QStringLiteral("other.txt")), "106**zz1");
+    loadThroughDialog(path(QStringLiteral("other.txt")));
+    QVERIFY(mUi->conversionSummaryLabel->text().isEmpty());
+    QVERIFY(!mUi->actionConversionDetails->isEnabled());
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    QCOMPARE(mUi->conversionSummaryLabel->text(), QStringLiteral("1 segment: 1 copied, 0 changed, 0 renumbered, 0 dropped"));
+    QTest::mouseClick(mUi->clearPushButton, Qt::LeftButton);
+    QVERIFY(mUi->conversionSummaryLabel->text().isEmpty());
+    QVERIFY(!mUi->actionConversionDetails->isEnabled());
 }
 
 void tst_MainWindow::drop_data()
