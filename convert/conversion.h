@@ -94,6 +94,8 @@ private:
         unsigned char reason;
     };
 
+    Entry entryOf(const Note &note) const;
+
     std::array<std::size_t, 4> mCounts{};
     std::vector<Note> mNotes;
     std::string mNoted;

@@ -211,20 +211,24 @@ void ConversionReport::record(std::size_t position, std::string_view segment, st
     mEntriesMade = false;
 }
 
+ConversionReport::Entry ConversionReport::entryOf(const Note &note) const
+{
+    const std::string_view noted = std::string_view(mNoted).substr(note.start);
+    const std::string_view segment = noted.substr(0, note.segmentLength);
+    const std::string_view value = noted.substr(note.segmentLength, note.valueLength);
+    const auto reason = static_cast<SegmentReason>(note.reason);
+    return {note.position, std::string(segment), fateOf(reason), keyOf(reason),
+            reasonText(segment, value, note.number, reason)};
+}
+
 const std::vector<ConversionReport::Entry> &ConversionReport::entries() const
 {
     if (mEntriesMade)
         return mEntries;
     mEntries.clear();
     mEntries.reserve(mNotes.size());
-    for (const Note &note : mNotes) {
-        const std::string_view noted = std::string_view(mNoted).substr(note.start);
-        const std::string_view segment = noted.substr(0, note.segmentLength);
-        const std::string_view value = noted.substr(note.segmentLength, note.valueLength);
-        const auto reason = static_cast<SegmentReason>(note.reason);
-        mEntries.push_back({note.position, std::string(segment), fateOf(reason), keyOf(reason),
-                            reasonText(segment, value, note.number, reason)});
-    }
+    for (const Note &note : mNotes)
+        mEntries.push_back(entryOf(note));
     mEntriesMade = true;
     return mEntries;
 }
@@ -248,8 +252,11 @@ std::string ConversionReport::summary() const
 
 std::string ConversionReport::details() const
 {
+    // Straight from the notes: a report of millions of segments need not
+    // hold them all as entries to be written out.
     std::string text;
-    for (const Entry &entry : entries()) {
+    for (const Note &note : mNotes) {
+        const Entry entry = entryOf(note);
         text += "#" + number(std::int64_t(entry.position)) + " " + printable(entry.segment) + ": "
             + std::string(fateNames[entry.fate]) + ": " + entry.reason + "\n";
     }
@@ -262,15 +269,14 @@ std::string ConversionReport::json() const
     for (int fate = Copied; fate <= Dropped; ++fate)
         text += ", \"" + std::string(fateNames[fate]) + "\": " + number(std::int64_t(mCounts[fate]));
     text += ", \"entries\": [";
-    const std::vector<Entry> &all = entries();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const Entry &entry = all[i];
+    for (std::size_t i = 0; i < mNotes.size(); ++i) {
+        const Entry entry = entryOf(mNotes[i]);
         text += i == 0 ? "\n  " : ",\n  ";
         text += "{\"position\": " + number(std::int64_t(entry.position)) + ", \"segment\": " + jsonString(entry.segment)
             + ", \"fate\": \"" + std::string(fateNames[entry.fate]) + "\", \"key\": \"" + std::string(entry.key)
             + "\", \"reason\": " + jsonString(entry.reason) + "}";
     }
-    text += all.empty() ? "]}\n" : "\n]}\n";
+    text += mNotes.empty() ? "]}\n" : "\n]}\n";
     return text;
 }
 
