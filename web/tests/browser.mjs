@@ -1,0 +1,98 @@
+// Debian's Chromium, driven by playwright-core, for the page's tests: the
+// browser is the system's, nothing is downloaded.
+import { chromium } from 'playwright-core';
+import { createServer } from 'node:http';
+import { readFileSync } from 'node:fs';
+import { spawnSync } from 'node:child_process';
+import { dirname } from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+export const pagePath = process.env.QVRTOMORVANE_PAGE;
+export const converterPath = process.env.QVRTOMORVANE_CLI;
+export const makeCodePath = process.env.QVRTOMORVANE_MAKE_CODE;
+export const pageUrl = pathToFileURL(pagePath ?? '').href;
+
+export async function launch() {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    // As root a sandbox cannot start; the rest keeps Chromium from reaching
+    // out to the network on its own.
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+}
+
+// A static host for the page on 127.0.0.1; it serves the one file.
+export async function serve() {
+  const page = readFileSync(pagePath);
+  const server = createServer((request, response) => {
+    if (request.url === '/' || request.url === '/index.html') {
+      response.writeHead(200, { 'content-type': 'text/html; charset=utf-8' });
+      response.end(page);
+    } else {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+// Opens the page and waits for its module; problems are collected, and so
+// is every request the page makes.
+export async function open(browser, url = pageUrl, options = {}) {
+  const context = await browser.newContext({ acceptDownloads: true, ...options });
+  const page = await context.newPage();
+  const problems = [];
+  const requests = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error' || message.type() === 'warning')
+      problems.push(`${message.type()}: ${message.text()}`);
+  });
+  page.on('pageerror', (error) => problems.push(`page error: ${error}`));
+  page.on('request', (request) => requests.push(request.url()));
+  // File choosers are caught from the start: caught only once a test waits
+  // for one, a chooser opened at once (by a key) could slip past.
+  page.on('filechooser', () => {});
+  await page.goto(url);
+  await page.waitForFunction(() => document.body.dataset.ready === 'true');
+  return { context, page, problems, requests };
+}
+
+// Chooses a file in the picker and waits until the page has taken it.
+export async function chooseFile(page, path, open = () => page.click('#loadPushButton')) {
+  const loads = await page.evaluate(() => Number(document.body.dataset.loads ?? 0));
+  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), open()]);
+  await chooser.setFiles(path);
+  await page.waitForFunction((before) => Number(document.body.dataset.loads ?? 0) > before, loads);
+}
+
+export async function save(page) {
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#savePushButton')]);
+  return { name: download.suggestedFilename(), bytes: readFileSync(await download.path()) };
+}
+
+// What qvrtomorvane-cli writes for a file, or null when it refuses it.
+export function converterOutput(path) {
+  const run = spawnSync(converterPath, [path]);
+  return run.status === 0 ? run.stdout : null;
+}
+
+export function state(page) {
+  return page.evaluate(() => {
+    const element = (id) => document.getElementById(id);
+    return {
+      upper: element('qvrCodeTextEdit').value,
+      upperPlaceholder: element('qvrCodeTextEdit').placeholder,
+      path: element('loadPathLabel').textContent,
+      lower: element('morvaneCodeTextEdit').value,
+      convert: !element('convertPushButton').disabled,
+      save: !element('savePushButton').disabled,
+      copy: !element('copyPushButton').disabled,
+      details: !element('conversionDetails').hidden,
+      status: element('statusbar').textContent,
+    };
+  });
+}
+
+export const folderOf = (path) => dirname(path);

@@ -1,0 +1,274 @@
+// The web page in a real browser: loaded from disk and from a static host,
+// driven through its file picker, clipboard, drops and keyboard as a user
+// would, and checked byte for byte against qvrtomorvane-cli.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import {
+  chooseFile, converterOutput, converterPath, launch, makeCodePath, open, pageUrl, save, serve, state,
+} from './browser.mjs';
+
+const invalidMessage = 'The file you provided is not a valid QVR file!!';
+const exampleCode = '107**aa5.0.1.2.3_ab1.2_bc3.4.5.6.7_ca1_cd1_hc10.20.30.40_hd1.2.3_fd1.2.3_m0012.4.5.6.7.8.9_'
+  + 'r0540.1.2.3_s075.0.0.0.0.0.0.0.0.0.0.2.7.8.9_t0433.1.2.3_fv3.4_zz9';
+const exampleConverted = '105**aa5.0.1_ab1.2_bc3.4.8.6.0_ca1_hc10.20_hd1.2_fd1.2_m0012.4.5.1_r0040.1.2_'
+  + 's005.0.0.0.0.0.0.0.0.0.0.1_t0033.1_zz9';
+
+let browser;
+let server;
+const folder = mkdtempSync(join(tmpdir(), 'qvrtomorvane-web-'));
+const file = (name, content) => {
+  const path = join(folder, name);
+  writeFileSync(path, content);
+  return path;
+};
+const utf16WithMark = (text) => Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(text, 'utf16le')]);
+
+before(async () => {
+  browser = await launch();
+  server = await serve();
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+test('opens from disk and from a static host with no error and no request', async () => {
+  for (const url of [pageUrl, server.url]) {
+    const { context, page, problems, requests } = await open(browser, url);
+    await chooseFile(page, file('example.txt', exampleCode));
+    await page.click('#convertPushButton');
+    assert.equal((await state(page)).lower, exampleConverted);
+    assert.deepEqual(problems, [], url);
+    assert.deepEqual(requests.filter((request) => request !== url && !request.startsWith('data:')), [], url);
+    await context.close();
+  }
+});
+
+const files = [
+  { name: 'valid', content: Buffer.from(exampleCode), upper: exampleCode, converted: exampleConverted },
+  { name: 'UTF-16 with byte-order mark and CRLF', content: utf16WithMark('107**z\u00e9_aa1.2.3\r\nzz\r\n'),
+    upper: '107**z\u00e9_aa1.2.3\nzz\n', converted: '105**z\u00e9_aa1' },
+  { name: 'invalid', content: Buffer.from('108**aa1.2.3'), upper: invalidMessage },
+  { name: 'empty', content: Buffer.alloc(0), upper: invalidMessage },
+  { name: 'binary junk', content: Buffer.from([0x7f, 0x45, 0x4c, 0x46, 0, 1, 0xff, 0x5f, 0, 0x80]), upper: invalidMessage },
+];
+
+for (const { name, content, upper, converted } of files) {
+  test(`file picker, convert and save: ${name}`, async () => {
+    const { context, page, problems } = await open(browser);
+    const path = file(`${name.replace(/\W+/g, '-')}.txt`, content);
+    await chooseFile(page, path);
+    const shown = await state(page);
+    assert.equal(shown.upper, upper);
+    assert.equal(shown.convert, converted !== undefined);
+    if (converted === undefined) {
+      assert.equal(converterOutput(path), null);
+      assert.equal(shown.save, false);
+    } else {
+      assert.equal(shown.path, path.split('/').pop());
+      await page.click('#convertPushButton');
+      assert.equal((await state(page)).lower, converted);
+      const saved = await save(page);
+      assert.deepEqual(saved.bytes, converterOutput(path));
+      assert.match(saved.name, /-morvane\.txt$/);
+    }
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+}
+
+// Generated codes of every shape the generator makes, and arbitrary bytes
+// behind headers and byte-order marks, through the page's own path from a
+// file's bytes to the bytes it saves.
+test('300 generated codes convert in the page exactly as qvrtomorvane-cli converts them', async () => {
+  const codes = join(folder, 'codes');
+  const converted = join(folder, 'converted');
+  mkdirSync(codes);
+  const paths = [];
+  for (let seed = 1; seed <= 250; ++seed) {
+    const path = join(codes, `code-${seed}.txt`);
+    assert.equal(spawnSync(makeCodePath, [String(0.0005 + (seed % 20) / 1000), path, String(seed)]).status, 0);
+    paths.push(path);
+  }
+  const alphabet = Buffer.from('__...0123456789-+ \n\r\r\nmrstachfdvbx\xc3\xa9\x80\xff', 'latin1');
+  const heads = [[], [0xef, 0xbb, 0xbf], [0xff, 0xfe], [0xfe, 0xff]];
+  let random = 12345;
+  for (let i = 0; i < 50; ++i) {
+    const bytes = [...heads[i % heads.length], ...Buffer.from(i % 5 ? '107**' : '106**')];
+    for (let j = 0; j < 20 + i * 7; ++j) {
+      random = (random * 1103515245 + 12345) % 2147483648;
+      bytes.push(alphabet[random % alphabet.length]);
+    }
+    paths.push(file(join('codes', `noise-${i}.txt`), Buffer.from(bytes)));
+  }
+  spawnSync(converterPath, ['-d', converted, ...paths]);
+
+  const { context, page } = await open(browser);
+  let convertedCount = 0;
+  for (const path of paths) {
+    const inPage = await page.evaluate(async (content) => {
+      const result = await window.QVRtoMorvane.convertFileBytes(new Uint8Array(content));
+      return result ? Array.from(result) : null;
+    }, Array.from(readFileSync(path)));
+    const output = join(converted, path.split('/').pop());
+    const expected = existsSync(output) ? readFileSync(output) : null;
+    assert.deepEqual(inPage ? Buffer.from(inPage) : null, expected, path);
+    convertedCount += expected ? 1 : 0;
+  }
+  assert.ok(convertedCount > 250, `${convertedCount} of 300 converted`);
+  await context.close();
+});
+
+// The lower pane, Save and Copy belong to the code shown above them, as in
+// the window.
+test('buttons and panes follow the window', async () => {
+  const { context, page } = await open(browser);
+  const first = file('a.txt', '107**aa1.2.3');
+  await chooseFile(page, first);
+  await page.click('#convertPushButton');
+  let shown = await state(page);
+  assert.deepEqual([shown.lower, shown.convert, shown.save, shown.details], ['105**aa1', false, true, true]);
+  assert.equal(shown.status, '1 segment: 0 copied, 1 changed, 0 renumbered, 0 dropped');
+
+  await chooseFile(page, file('refused.txt', '108**zz'));
+  shown = await state(page);
+  assert.deepEqual([shown.upper, shown.lower, shown.convert, shown.save, shown.path],
+    [invalidMessage, '105**aa1', false, true, 'a.txt']);
+
+  await chooseFile(page, first);
+  shown = await state(page);
+  assert.deepEqual([shown.upper, shown.lower, shown.convert, shown.save, shown.status], ['107**aa1.2.3', '', true, false, '']);
+  await page.click('#convertPushButton');
+  await chooseFile(page, first);
+  shown = await state(page);
+  assert.deepEqual([shown.lower, shown.convert, shown.save], ['105**aa1', false, true]);
+
+  await page.click('#conversionDetails summary');
+  await page.waitForFunction(() => document.getElementById('detailsText').textContent !== '');
+  assert.equal(await page.textContent('#detailsText'), '#1 aa1.2.3: changed: aa: the last two values are cut\n');
+
+  await page.click('#clearPushButton');
+  shown = await state(page);
+  assert.deepEqual(shown, {
+    upper: '', upperPlaceholder: 'QVR Code will be displayed here...', path: '', lower: '', convert: false,
+    save: false, copy: false, details: false, status: '',
+  });
+  await context.close();
+});
+
+test('paste, copy, drop and clear', async () => {
+  const { context, page } = await open(browser, server.url);
+  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
+  await page.evaluate((code) => navigator.clipboard.writeText(code), exampleCode);
+  await page.keyboard.press('Control+V');
+  await page.waitForFunction(() => document.getElementById('loadPathLabel').textContent === '(clipboard)');
+  assert.equal((await state(page)).upper, exampleCode);
+  await page.click('#convertPushButton');
+  await page.click('#copyPushButton');
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), exampleConverted);
+
+  const drop = (names) => page.evaluate((names) => {
+    const data = new DataTransfer();
+    for (const name of names)
+      data.items.add(new File(['106**zz1_cd2'], name, { type: 'text/plain' }));
+    document.getElementById('morvaneCodeTextEdit').dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+  }, names);
+  await drop(['one.txt', 'two.txt']); // several files are refused
+  assert.equal((await state(page)).path, '(clipboard)');
+  await drop(['hero.txt']);
+  await page.waitForFunction(() => document.getElementById('loadPathLabel').textContent === 'hero.txt');
+  await page.click('#convertPushButton');
+  assert.equal((await state(page)).lower, '105**zz1');
+
+  await page.click('#clearPushButton');
+  assert.equal((await state(page)).upper, '');
+  await context.close();
+});
+
+// Tab and Enter alone: load a file, convert it, save it; the focused
+// control always shows it.
+test('keyboard only', async () => {
+  const { context, page } = await open(browser);
+  const tabTo = async (id) => {
+    for (let i = 0; i < 20; ++i) {
+      await page.keyboard.press('Tab');
+      if (await page.evaluate((id) => document.activeElement?.id === id, id)) {
+        const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+        assert.notEqual(outline, 'none', `focus on ${id} is visible`);
+        return;
+      }
+    }
+    assert.fail(`Tab never reached ${id}`);
+  };
+  await tabTo('loadPushButton');
+  await chooseFile(page, file('keys.txt', exampleCode), () => page.keyboard.press('Enter'));
+  await tabTo('convertPushButton');
+  await page.keyboard.press('Enter');
+  await tabTo('savePushButton');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Enter')]);
+  assert.equal(readFileSync(await download.path(), 'utf8'), exampleConverted);
+  await context.close();
+});
+
+// A phone's width and a desktop's, in the system's light or dark scheme;
+// the screenshots go where QVRTOMORVANE_SCREENSHOTS says, when it does.
+test('layout at 360 and 1280 pixels, light and dark', async () => {
+  for (const [width, height, scheme] of [[360, 800, 'light'], [1280, 900, 'light'], [360, 800, 'dark']]) {
+    const { context, page } = await open(browser, pageUrl, { viewport: { width, height }, colorScheme: scheme });
+    await chooseFile(page, file('hero.txt', exampleCode));
+    await page.click('#convertPushButton');
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
+    assert.equal(overflow, 0, `${width} px wide scrolls sideways`);
+    const background = await page.evaluate(() => getComputedStyle(document.body).backgroundColor);
+    assert.equal(background === 'rgb(23, 23, 27)', scheme === 'dark');
+    if (process.env.QVRTOMORVANE_SCREENSHOTS)
+      await page.screenshot({ path: join(process.env.QVRTOMORVANE_SCREENSHOTS, `web-${width}-${scheme}.png`), fullPage: width === 360 });
+    await context.close();
+  }
+});
+
+// A 10 MB code: the page shows its start and size, never blocks for half a
+// second, and converts within ten times the native converter's time.
+test('a 10 MB code stays responsive', async () => {
+  const path = join(folder, 'large.txt');
+  assert.equal(spawnSync(makeCodePath, ['10', path, '7']).status, 0);
+  const nativeStart = process.hrtime.bigint();
+  const native = spawnSync(converterPath, [path, '-o', join(folder, 'large-converted.txt')]);
+  const nativeMs = Number(process.hrtime.bigint() - nativeStart) / 1e6;
+  assert.equal(native.status, 0);
+
+  const { context, page } = await open(browser);
+  await page.evaluate(() => {
+    window.longestTask = 0;
+    new PerformanceObserver((list) => {
+      for (const entry of list.getEntries())
+        window.longestTask = Math.max(window.longestTask, entry.duration);
+    }).observe({ entryTypes: ['longtask'] });
+  });
+  await chooseFile(page, path);
+  await page.click('#convertPushButton');
+  const note = await page.textContent('#qvrCodeNote');
+  assert.match(note, /Showing the first 64 KB of 10,485,\d{3} bytes/);
+  const saved = await save(page);
+  assert.deepEqual(saved.bytes, readFileSync(join(folder, 'large-converted.txt')));
+
+  const inPageMs = await page.evaluate(async (base64) => {
+    const binary = atob(base64);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i)
+      bytes[i] = binary.charCodeAt(i);
+    const start = performance.now();
+    await window.QVRtoMorvane.convertFileBytes(bytes);
+    return performance.now() - start;
+  }, readFileSync(path).toString('base64'));
+  const longest = await page.evaluate(() => window.longestTask);
+  console.log(`10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, longest task ${longest.toFixed(0)} ms`);
+  assert.ok(longest < 500, `a task took ${longest} ms`);
+  assert.ok(inPageMs < 10 * Math.max(nativeMs, 20), `${inPageMs} ms in the page, ${nativeMs} ms native`);
+  await context.close();
+});
