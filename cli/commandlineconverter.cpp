@@ -44,20 +44,6 @@ std::string displayName(const std::string &input)
     return input == standardStream ? "(standard input)" : input;
 }
 
-// A name or a message as a JSON string; a name that is not UTF-8 still
-// makes valid JSON.
-std::string jsonString(const std::string &text)
-{
-    std::string quoted = "\"";
-    for (const char c : CodeText::encode(text)) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        if (static_cast<unsigned char>(c) >= 0x20)
-            quoted += c;
-    }
-    return quoted + '"';
-}
-
 std::string fileNameOf(const std::string &path)
 {
     const std::size_t slash = path.rfind('/');
@@ -165,8 +151,10 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
     if (options.reportJson) {
         // One document: the object of the one input, or a list of them.
         std::string document;
-        for (std::size_t i = 0; i < mJsonReports.size(); ++i)
-            document += (i == 0 ? "" : ",\n") + mJsonReports[i];
+        for (std::string &report : mJsonReports) {
+            report.pop_back(); // its line end
+            document += (document.empty() ? "" : ",\n") + report;
+        }
         print(stderr, mJsonReports.size() == 1 ? document + "\n" : "[\n" + document + "\n]\n");
     }
     return allConverted ? AllConverted : SomeFailed;
@@ -175,7 +163,7 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
 void CommandLineConverter::report(const std::string &input, const std::string &message)
 {
     if (mOptions && mOptions->reportJson)
-        mJsonReports.push_back("{\"input\": " + jsonString(displayName(input)) + ", \"error\": " + jsonString(message) + "}");
+        mJsonReports.push_back(ConversionReport::jsonOfFailure(displayName(input), message));
     else
         print(stderr, displayName(input) + ": " + message + "\n");
 }
@@ -192,11 +180,7 @@ bool CommandLineConverter::convertOne(const std::string &input, const Options &o
             print(stderr, displayName(input) + ":\n");
         print(stderr, conversionReport.summary() + "\n" + conversionReport.details());
     } else if (options.reportJson) {
-        std::string json = conversionReport.json();
-        json.insert(1, "\"input\": " + jsonString(displayName(input)) + ", ");
-        while (!json.empty() && json.back() == '\n')
-            json.pop_back();
-        mJsonReports.push_back(std::move(json));
+        mJsonReports.push_back(conversionReport.json(displayName(input)));
     }
     if (options.output)
         return writeTo(input, *options.output, *converted);

@@ -73,8 +73,11 @@ public:
     std::string summary() const;
     // One line per entry: position, segment and reason.
     std::string details() const;
-    // The counts and the entries as one JSON document.
-    std::string json() const;
+    // The counts and the entries as one JSON document, headed by the name
+    // of the input when one is given; and what stands in its place for an
+    // input that could not be converted.
+    std::string json(std::string_view input = {}) const;
+    static std::string jsonOfFailure(std::string_view input, std::string_view message);
 
     void clear();
 

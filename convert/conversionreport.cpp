@@ -70,26 +70,35 @@ std::string_view shownPart(std::string_view text)
     return text.substr(0, end);
 }
 
-// Control characters (a line break in the last segment, say) written out
-// so that every entry stays on one line.
-std::string printable(std::string_view text)
+enum class Escapes { Text, Json };
+
+// Valid UTF-8 with its control characters written out: as \n or \x01 for
+// people, so that an entry (a line break in the last segment, say) stays on
+// one line, or as JSON wants them, quotes and backslashes included.
+std::string escaped(std::string_view text, Escapes escapes)
 {
     std::string out;
     for (const char c : CodeText::encode(std::string(text))) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
+        char written[8];
+        if (escapes == Escapes::Json && (c == '"' || c == '\\')) {
+            out += '\\';
+            out += c;
+        } else if (escapes == Escapes::Text && (c == '\n' || c == '\t')) {
+            out += c == '\n' ? "\\n" : "\\t";
         } else if (byte < 0x20 || byte == 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
-            out += escaped;
+            std::snprintf(written, sizeof written, escapes == Escapes::Json ? "\\u%04x" : "\\x%02x", byte);
+            out += written;
         } else {
             out += c;
         }
     }
     return out;
+}
+
+std::string printable(std::string_view text)
+{
+    return escaped(text, Escapes::Text);
 }
 
 std::string quoted(std::string_view text)
@@ -166,21 +175,7 @@ std::string reasonText(std::string_view segment, std::string_view value, std::in
 
 std::string jsonString(std::string_view text)
 {
-    std::string out = "\"";
-    for (const char c : CodeText::encode(std::string(text))) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20 || byte == 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
+    return '"' + escaped(text, Escapes::Json) + '"';
 }
 
 } // namespace
@@ -263,9 +258,12 @@ std::string ConversionReport::details() const
     return text;
 }
 
-std::string ConversionReport::json() const
+std::string ConversionReport::json(std::string_view input) const
 {
-    std::string text = "{\"segments\": " + number(std::int64_t(segmentCount()));
+    std::string text = "{";
+    if (!input.empty())
+        text += "\"input\": " + jsonString(input) + ", ";
+    text += "\"segments\": " + number(std::int64_t(segmentCount()));
     for (int fate = Copied; fate <= Dropped; ++fate)
         text += ", \"" + std::string(fateNames[fate]) + "\": " + number(std::int64_t(mCounts[fate]));
     text += ", \"entries\": [";
@@ -278,6 +276,11 @@ std::string ConversionReport::json() const
     }
     text += mNotes.empty() ? "]}\n" : "\n]}\n";
     return text;
+}
+
+std::string ConversionReport::jsonOfFailure(std::string_view input, std::string_view message)
+{
+    return "{\"input\": " + jsonString(input) + ", \"error\": " + jsonString(message) + "}\n";
 }
 
 void ConversionReport::clear()

@@ -310,16 +310,9 @@ void tst_MainWindow::newCodeForgetsOldConversion()
         activateWindow();
         QTest::keyClick(mWindow.get(), Qt::Key_V, Qt::ControlModifier);
         break;
-    case Arrival::Drop: {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(second)});
-        QWidget *target = mUi->qvrCodeTextEdit->viewport();
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
+    case Arrival::Drop:
+        dropFile(second);
         break;
-    }
     case Arrival::SameCodeAgain:
         loadThroughDialog(first);
         break;
@@ -501,17 +494,10 @@ void tst_MainWindow::refusesWhatIsNotAFile()
 
     QElapsedTimer timer;
     timer.start();
-    if (dropped) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(chosen)});
-        QWidget *target = mUi->qvrCodeTextEdit->viewport();
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
-    } else {
+    if (dropped)
+        dropFile(chosen);
+    else
         loadThroughDialog(chosen);
-    }
     QVERIFY(timer.elapsed() < 5000);
     QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
     QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
@@ -789,13 +775,7 @@ void tst_MainWindow::drop()
     if (!plainText.isEmpty())
         data.setText(plainText);
 
-    QWidget *target = mUi->qvrCodeTextEdit->viewport();
-    const QPoint point = target->rect().center();
-    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QCOMPARE(enter.isAccepted(), accepted);
-    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
+    QCOMPARE(WindowTest::drop(data), accepted);
 
     QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), accepted ? QStringLiteral("107**aa1.2.3") : QString());
     QCOMPARE(mUi->loadPathLabel->text(), accepted ? path(QStringLiteral("code.txt")) : QString());

@@ -2,8 +2,12 @@
 
 #include "dialogdriver.h"
 #include "input/loadbutton.h"
+#include "input/qvrcode.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QTextEdit>
+#include <QUrl>
 #include <QTest>
 
 void WindowTest::initTestCase()
@@ -33,4 +37,22 @@ void WindowTest::loadThroughDialog(const QString &path)
 {
     DialogDriver::chooseFile(path);
     QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
+}
+
+bool WindowTest::drop(QMimeData &data)
+{
+    QWidget *target = mUi->qvrCodeTextEdit->viewport();
+    const QPoint point = target->rect().center();
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent dropped(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return enter.isAccepted();
+}
+
+void WindowTest::dropFile(const QString &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    drop(data);
 }

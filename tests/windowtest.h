@@ -4,6 +4,7 @@
 #include "app/ui_qvrtomorvane.h"
 
 #include <QMainWindow>
+#include <QMimeData>
 #include <QObject>
 #include <QTemporaryDir>
 
@@ -19,6 +20,10 @@ protected:
     QString path(const QString &name) const { return mDir->filePath(name); }
     // Clicks "LOAD QVR FILE" and chooses path in the dialog.
     void loadThroughDialog(const QString &path);
+    // Drags data onto the input pane, where a user aims, and drops it there;
+    // says whether the window took the drag.
+    bool drop(QMimeData &data);
+    void dropFile(const QString &path);
 
     std::unique_ptr<QTemporaryDir> mDir;
     std::unique_ptr<QMainWindow> mWindow;
