@@ -57,7 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkConversion(input);
     checkConversion("107**" + std::string(input));
     checkSplitJoin(input, '_');
-    const std::string text = CodeText::decode(std::string(input));
+    // What the reader gives is valid UTF-8, so saving it changes nothing.
+    // (Saving drops a leading byte-order mark, as a Qt string does; a
+    // converted code never has one, a decoded text may, hence the "x".)
+    const std::string text = "x" + CodeText::decode(std::string(input));
     require(CodeText::encode(text) == text);
     checkSplitJoin(input, '.');
     return 0;

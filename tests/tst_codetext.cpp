@@ -61,6 +61,7 @@ void tst_CodeText::decodesLikeTextStream_data()
     QTest::newRow("mark later on") << QByteArray("107**\xef\xbb\xbf");
     QTest::newRow("UTF-16LE mark") << QByteArray("\xff\xfe" "1\x00" "0\x00" "7\x00", 8);
     QTest::newRow("UTF-16BE mark") << QByteArray("\xfe\xff\x00" "1\x00" "0\x00" "7", 8);
+    QTest::newRow("UTF-16 mark, then U+FEFF kept") << QByteArray("\xfe\xff\xfe\xff\xfe\xf7\xfe\xf7", 8);
     QTest::newRow("UTF-16 odd byte at the end") << QByteArray("\xff\xfe" "1\x00" "0", 5);
     QTest::newRow("UTF-16 lone surrogates") << QByteArray("\xff\xfe\x00\xd8" "1\x00\x00\xdc\x00\xd8", 10);
     QTest::newRow("UTF-16 pair split by a carriage return") << QByteArray("\xff\xfe\x3d\xd8\r\x00\x00\xde", 8);
