@@ -83,7 +83,8 @@ public:
 
 private:
     friend class ConversionPass;
-    void record(std::size_t position, std::string_view segment, std::string_view result, unsigned char reason);
+    void record(std::size_t position, std::string_view segment, std::string_view result, unsigned char reason,
+                std::string_view tested);
 
     // A pass only notes what it saw, in one buffer; the entries and their
     // words are made when someone asks for them.

@@ -57,7 +57,8 @@ ConversionOutcome ConversionPass::run(std::string_view code)
         convertSegment(segment);
         if (mReport) {
             const std::string_view result = std::string_view(mOutput).substr(start);
-            mReport->record(++position, segment, result, static_cast<unsigned char>(mReason));
+            mReport->record(++position, segment, result, static_cast<unsigned char>(mReason), mTested);
+            mTested = {};
         }
         if (mOutput.size() == start)
             mOutput.resize(mark); // a dropped segment leaves no separator behind

@@ -69,7 +69,12 @@ public:
     // Says what the pieces written so far amount to; a segment that comes out
     // as it went in counts as copied all the same.
     void note(SegmentReason reason) { mReason = reason; }
-    void drop(SegmentReason reason) { mReason = reason; }
+    // tested: the value a numbered rule read and refused, for the report.
+    void drop(SegmentReason reason, std::string_view tested = {})
+    {
+        mReason = reason;
+        mTested = tested;
+    }
 
     PassCounters &counters() { return mCounters; }
 
@@ -81,6 +86,7 @@ private:
     ConversionReport *mReport;
     PassCounters mCounters;
     SegmentReason mReason = SegmentReason::Copied;
+    std::string_view mTested;
 };
 
 #endif // CONVERSIONPASS_P_H

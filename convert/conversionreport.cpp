@@ -2,7 +2,6 @@
 
 #include "conversionpass_p.h"
 #include "numberedfamilies_p.h"
-#include "valuelist_p.h"
 
 #include <cstdio>
 
@@ -106,26 +105,6 @@ std::string quoted(std::string_view text)
     return '"' + printable(text) + '"';
 }
 
-bool testsLastValue(SegmentReason reason)
-{
-    return reason == SegmentReason::LastValueNotANumber || reason == SegmentReason::LastValueAboveLimit;
-}
-
-bool testsLeadNumber(SegmentReason reason)
-{
-    return reason == SegmentReason::LeadNumberNotANumber || reason == SegmentReason::LeadNumberAboveLimit;
-}
-
-// The value a numbered rule tested and refused, from the segment as it came in.
-std::string_view testedValue(std::string_view segment, SegmentReason reason)
-{
-    if (!testsLastValue(reason) && !testsLeadNumber(reason))
-        return {};
-    const NumberedFamily &family = NumberedFamilies::family(segment[0]);
-    const std::string_view kept = ValueList::withoutLast(segment, family.valuesCut).value_or(segment);
-    return testsLastValue(reason) ? ValueList::last(kept) : ValueList::first(kept).substr(3);
-}
-
 // segment: as shown (its start is all a reason needs); value and number:
 // what a numbered rule tested.
 std::string reasonText(std::string_view segment, std::string_view value, std::int32_t tested, SegmentReason reason)
@@ -181,7 +160,7 @@ std::string jsonString(std::string_view text)
 } // namespace
 
 void ConversionReport::record(std::size_t position, std::string_view segment, std::string_view result,
-                              unsigned char reasonCode)
+                              unsigned char reasonCode, std::string_view tested)
 {
     auto reason = static_cast<SegmentReason>(reasonCode);
     // Whatever a rule meant to do, a segment that comes out as it went in
@@ -194,11 +173,10 @@ void ConversionReport::record(std::size_t position, std::string_view segment, st
         return;
 
     const std::string_view shown = shownPart(segment);
-    const std::string_view value = testedValue(segment, reason);
-    const std::string_view shownValue = shownPart(value);
-    const std::int32_t tested = NumberedFamilies::readNumber(value).value_or(0);
+    const std::string_view shownValue = shownPart(tested);
+    const std::int32_t number = NumberedFamilies::readNumber(tested).value_or(0);
     mNotes.push_back({position, mNoted.size(), std::uint16_t(shown.size() + (shown.size() < segment.size() ? 3 : 0)),
-                      std::uint16_t(shownValue.size()), tested, static_cast<unsigned char>(reason)});
+                      std::uint16_t(shownValue.size()), number, static_cast<unsigned char>(reason)});
     mNoted += shown;
     if (shown.size() < segment.size())
         mNoted += "...";

@@ -81,14 +81,15 @@ void convert(ConversionPass &pass, const NumberedFamily &family, std::string_vie
     const std::string_view leadNumber = value0.substr(3);
 
     if (family.highestLastValue) {
-        if (auto why = failsLimit(ValueList::last(kept), *family.highestLastValue,
-                                  SegmentReason::LastValueNotANumber, SegmentReason::LastValueAboveLimit))
-            return pass.drop(*why);
+        const std::string_view lastValue = ValueList::last(kept);
+        if (auto why = failsLimit(lastValue, *family.highestLastValue, SegmentReason::LastValueNotANumber,
+                                  SegmentReason::LastValueAboveLimit))
+            return pass.drop(*why, lastValue);
     }
     if (family.highestLeadNumber) {
         if (auto why = failsLimit(leadNumber, *family.highestLeadNumber, SegmentReason::LeadNumberNotANumber,
                                   SegmentReason::LeadNumberAboveLimit))
-            return pass.drop(*why);
+            return pass.drop(*why, leadNumber);
     }
 
     pass.write(family.letter);
