@@ -67,7 +67,7 @@ public:
     std::size_t segmentCount() const;
     std::size_t count(Fate fate) const { return mCounts[fate]; }
     // The changed and dropped segments, in the order of the code.
-    const std::vector<Entry> &entries() const;
+    std::vector<Entry> entries() const;
 
     // "412 segments: 300 copied, 61 changed, 40 renumbered, 11 dropped"
     std::string summary() const;
@@ -103,8 +103,6 @@ private:
     std::array<std::size_t, 4> mCounts{};
     std::vector<Note> mNotes;
     std::string mNoted;
-    mutable std::vector<Entry> mEntries;
-    mutable bool mEntriesMade = false;
 };
 
 namespace CodeText {

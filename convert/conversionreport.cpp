@@ -181,7 +181,6 @@ void ConversionReport::record(std::size_t position, std::string_view segment, st
     if (shown.size() < segment.size())
         mNoted += "...";
     mNoted += shownValue;
-    mEntriesMade = false;
 }
 
 ConversionReport::Entry ConversionReport::entryOf(const Note &note) const
@@ -194,16 +193,13 @@ ConversionReport::Entry ConversionReport::entryOf(const Note &note) const
             reasonText(segment, value, note.number, reason)};
 }
 
-const std::vector<ConversionReport::Entry> &ConversionReport::entries() const
+std::vector<ConversionReport::Entry> ConversionReport::entries() const
 {
-    if (mEntriesMade)
-        return mEntries;
-    mEntries.clear();
-    mEntries.reserve(mNotes.size());
+    std::vector<Entry> entries;
+    entries.reserve(mNotes.size());
     for (const Note &note : mNotes)
-        mEntries.push_back(entryOf(note));
-    mEntriesMade = true;
-    return mEntries;
+        entries.push_back(entryOf(note));
+    return entries;
 }
 
 std::size_t ConversionReport::segmentCount() const
@@ -266,6 +262,4 @@ void ConversionReport::clear()
     mCounts = {};
     mNotes.clear();
     mNoted.clear();
-    mEntries.clear();
-    mEntriesMade = false;
 }

@@ -98,7 +98,7 @@ void tst_ConversionReport::fates()
     QCOMPARE(actual, counts);
     QCOMPARE(report.entries().empty(), key.isEmpty());
     if (!key.isEmpty()) {
-        const ConversionReport::Entry &entry = report.entries().back();
+        const ConversionReport::Entry entry = report.entries().back();
         QCOMPARE(QByteArray::fromStdString(std::string(entry.key)), key);
         QCOMPARE(QString::fromStdString(entry.reason), reason);
         QCOMPARE(int(entry.position), segments.count('_') + 1);
