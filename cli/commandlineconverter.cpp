@@ -119,7 +119,7 @@ std::optional<std::string> CommandLineConverter::check(const Options &options)
 
 int CommandLineConverter::run(const std::vector<std::string> &arguments)
 {
-    Options options;
+    Options &options = mOptions;
     std::optional<std::string> usage = parse(arguments, options);
     if (!usage && !options.help && !options.version)
         usage = check(options);
@@ -144,10 +144,9 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
         }
     }
 
-    mOptions = &options;
     bool allConverted = true;
     for (const std::string &input : options.inputs)
-        allConverted = convertOne(input, options) && allConverted;
+        allConverted = convertOne(input) && allConverted;
     if (options.reportJson) {
         // One document: the object of the one input, or a list of them.
         std::string document;
@@ -162,14 +161,15 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
 
 void CommandLineConverter::report(const std::string &input, const std::string &message)
 {
-    if (mOptions && mOptions->reportJson)
+    if (mOptions.reportJson)
         mJsonReports.push_back(ConversionReport::jsonOfFailure(displayName(input), message));
     else
         print(stderr, displayName(input) + ": " + message + "\n");
 }
 
-bool CommandLineConverter::convertOne(const std::string &input, const Options &options)
+bool CommandLineConverter::convertOne(const std::string &input)
 {
+    const Options &options = mOptions;
     ConversionReport conversionReport;
     const bool reporting = options.report || options.reportJson;
     const std::optional<std::string> converted = readAndConvert(input, reporting ? &conversionReport : nullptr);

@@ -35,14 +35,14 @@ private:
     static std::optional<std::string> parse(const std::vector<std::string> &arguments, Options &options);
     static std::optional<std::string> check(const Options &options);
 
-    bool convertOne(const std::string &input, const Options &options);
+    bool convertOne(const std::string &input);
     std::optional<std::string> readAndConvert(const std::string &input, ConversionReport *report);
     bool writeTo(const std::string &input, const std::string &path, const std::string &bytes);
     // A problem with one input: a line on standard error, or an entry of the
     // JSON report when that is what standard error carries.
     void report(const std::string &input, const std::string &message);
 
-    const Options *mOptions = nullptr;
+    Options mOptions;
     std::vector<std::string> mJsonReports;
 
     // Every input of the run, known before anything is written, so that no
