@@ -87,7 +87,14 @@
     setConvertedCodeShown(false);
   }
 
+  // Each load, taken or not, is counted, so that a test knows when the page
+  // is done with it.
+  function counted() {
+    document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
+  }
+
   function cannotRead() {
+    counted();
     ui.qvr.placeholder = invalidMessage;
     showText(ui.qvr, ui.qvrNote, '');
     ui.convert.disabled = true;
@@ -97,7 +104,7 @@
   // message in the upper pane and the last conversion where it was; new, it
   // empties the lower pane until Convert shows its own conversion.
   function show(result, source) {
-    document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
+    counted();
     if (!(result & Converted)) {
       showText(ui.qvr, ui.qvrNote, invalidMessage);
       ui.convert.disabled = true;
@@ -122,7 +129,6 @@
     try {
       content = new Uint8Array(await file.arrayBuffer());
     } catch {
-      document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
       cannotRead();
       return;
     }
