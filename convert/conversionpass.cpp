@@ -1,23 +1,11 @@
 #include "conversionpass_p.h"
 
-#include "aabcrules_p.h"
 #include "segmentdispatch_p.h"
 
 ConversionPass::ConversionPass(std::string output, ConversionReport *report)
     : mOutput(std::move(output))
     , mReport(report)
 {
-}
-
-void ConversionPass::convertSegment(std::string_view segment)
-{
-    const std::string_view tag = segment.substr(0, 2);
-    if (tag == "aa")
-        AaBcRules::aa(*this, segment);
-    else if (tag == "bc")
-        AaBcRules::bc(*this, segment);
-    else
-        SegmentDispatch::convert(*this, segment);
 }
 
 ConversionOutcome ConversionPass::run(std::string_view code)
@@ -54,7 +42,7 @@ ConversionOutcome ConversionPass::run(std::string_view code)
             mOutput += '_';
         const std::size_t start = mOutput.size();
         mReason = SegmentReason::Copied;
-        convertSegment(segment);
+        SegmentDispatch::convert(*this, segment);
         if (mReport) {
             const std::string_view result = std::string_view(mOutput).substr(start);
             mReport->record(++position, segment, result, static_cast<unsigned char>(mReason), mTested);

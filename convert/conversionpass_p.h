@@ -2,6 +2,10 @@
 #define CONVERSIONPASS_P_H
 
 #include "conversion.h"
+#include "numberedfamilies_p.h"
+
+#include <array>
+#include <iterator>
 
 #include <cstdint>
 #include <string>
@@ -34,20 +38,9 @@ enum class SegmentReason : unsigned char {
 // They start at 0 with every pass and only rise.
 struct PassCounters
 {
-    std::int32_t m = 0;
-    std::int32_t r = 0;
-    std::int32_t s = 0;
-    std::int32_t t = 0;
+    std::array<std::int32_t, std::size(NumberedFamilies::table)> nextSlot{};
 
-    std::int32_t &of(char family)
-    {
-        switch (family) {
-        case 'm': return m;
-        case 'r': return r;
-        case 's': return s;
-        default: return t;
-        }
-    }
+    std::int32_t &of(const NumberedFamily &family) { return nextSlot[std::size_t(&family - NumberedFamilies::table)]; }
 };
 
 // One conversion of a QVR code. The pass owns what lives from segment to
@@ -77,9 +70,6 @@ public:
     }
 
     PassCounters &counters() { return mCounters; }
-
-    // The rule its tag chooses for one non-empty segment.
-    void convertSegment(std::string_view segment);
 
 private:
     std::string mOutput;

@@ -4,53 +4,13 @@
 #include "numberedfamilies_p.h"
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
 using Fate = ConversionReport::Fate;
 
 constexpr std::string_view fateNames[] = {"copied", "changed", "renumbered", "dropped"};
-
-Fate fateOf(SegmentReason reason)
-{
-    switch (reason) {
-    case SegmentReason::Copied:
-        return Fate::Copied;
-    case SegmentReason::LastTwoValuesCut:
-    case SegmentReason::ValuesTwoAndFourSet:
-    case SegmentReason::LastSixCharactersCut:
-    case SegmentReason::LastTwoCharactersCut:
-    case SegmentReason::LastValueCut:
-        return Fate::Changed;
-    case SegmentReason::Renumbered:
-        return Fate::Renumbered;
-    default:
-        return Fate::Dropped;
-    }
-}
-
-std::string_view keyOf(SegmentReason reason)
-{
-    switch (reason) {
-    case SegmentReason::Copied: return "copied";
-    case SegmentReason::LastTwoValuesCut:
-    case SegmentReason::LastValueCut: return "values-cut";
-    case SegmentReason::ValuesTwoAndFourSet: return "values-rewritten";
-    case SegmentReason::LastSixCharactersCut:
-    case SegmentReason::LastTwoCharactersCut: return "characters-cut";
-    case SegmentReason::Renumbered: return "renumbered";
-    case SegmentReason::TagNotTaken: return "tag-not-taken";
-    case SegmentReason::NothingLeft: return "nothing-left";
-    case SegmentReason::SlotsFull: return "slots-full";
-    case SegmentReason::TooFewValues:
-    case SegmentReason::FirstValueTooShort: return "values-do-not-fit";
-    case SegmentReason::LastValueNotANumber:
-    case SegmentReason::LeadNumberNotANumber: return "not-a-number";
-    case SegmentReason::LastValueAboveLimit:
-    case SegmentReason::LeadNumberAboveLimit: return "out-of-range";
-    }
-    return "copied";
-}
 
 std::string number(std::int64_t value)
 {
@@ -105,51 +65,88 @@ std::string quoted(std::string_view text)
     return '"' + printable(text) + '"';
 }
 
-// segment: as shown (its start is all a reason needs); value and number:
-// what a numbered rule tested.
-std::string reasonText(std::string_view segment, std::string_view value, std::int32_t tested, SegmentReason reason)
+// What a changed or dropped segment's reason says: its start (the tag is
+// all a reason needs), the value a numbered rule refused, and that value
+// read as a number.
+struct ReasonFacts
 {
-    const std::string tag(segment.substr(0, 2));
-    switch (reason) {
-    case SegmentReason::LastTwoValuesCut:
-        return "aa: the last two values are cut";
-    case SegmentReason::ValuesTwoAndFourSet:
-        return "bc: value 2 becomes 8 and value 4 becomes 0";
-    case SegmentReason::LastSixCharactersCut:
-        return "hc: the last six characters are cut";
-    case SegmentReason::LastTwoCharactersCut:
-        return "hd: the last two characters are cut";
-    case SegmentReason::LastValueCut:
-        return "fd: the last value is cut";
-    case SegmentReason::TagNotTaken:
-        return "Morvane takes no " + quoted(tag) + " segments";
-    case SegmentReason::NothingLeft:
-        return "nothing is left once " + tag + " loses its last " + (tag == "hc" ? "six" : "two") + " characters";
-    default:
-        break;
-    }
+    std::string_view segment;
+    std::string_view value;
+    std::int32_t number;
 
-    const NumberedFamily &family = NumberedFamilies::family(segment[0]);
-    const std::string letter(1, family.letter);
-    switch (reason) {
-    case SegmentReason::SlotsFull:
-        return "all " + number(family.lastSlot + 1) + " " + letter + " slots are taken";
-    case SegmentReason::TooFewValues:
-        return (family.letter == 't' ? "a " : "an ") + letter + " segment needs at least "
-            + number(std::int64_t(family.fewestValues)) + " values";
-    case SegmentReason::FirstValueTooShort:
-        return "value 0 has no slot number";
-    case SegmentReason::LastValueNotANumber:
-        return "the last value kept, " + quoted(value) + ", is not a number";
-    case SegmentReason::LeadNumberNotANumber:
-        return "the lead number " + quoted(value) + " is not a number";
-    case SegmentReason::LastValueAboveLimit:
-        return "the last value kept, " + number(tested) + ", is above " + number(*family.highestLastValue);
-    case SegmentReason::LeadNumberAboveLimit:
-        return "the lead number " + number(tested) + " is above " + number(*family.highestLeadNumber);
-    default:
-        return std::string();
-    }
+    std::string tag() const { return std::string(segment.substr(0, 2)); }
+    const NumberedFamily &family() const { return *NumberedFamilies::find(segment[0]); }
+    std::string letter() const { return std::string(1, family().letter); }
+};
+
+// Every reason a pass gives, in the order of SegmentReason: the fate it
+// counts as, a stable word for scripts, and its words for people.
+struct ReasonEntry
+{
+    SegmentReason reason;
+    Fate fate;
+    std::string_view key;
+    std::string (*words)(const ReasonFacts &);
+};
+
+constexpr ReasonEntry reasons[] = {
+    {SegmentReason::Copied, Fate::Copied, "copied", nullptr},
+    {SegmentReason::LastTwoValuesCut, Fate::Changed, "values-cut",
+     [](const ReasonFacts &) -> std::string { return "aa: the last two values are cut"; }},
+    {SegmentReason::ValuesTwoAndFourSet, Fate::Changed, "values-rewritten",
+     [](const ReasonFacts &) -> std::string { return "bc: value 2 becomes 8 and value 4 becomes 0"; }},
+    {SegmentReason::LastSixCharactersCut, Fate::Changed, "characters-cut",
+     [](const ReasonFacts &) -> std::string { return "hc: the last six characters are cut"; }},
+    {SegmentReason::LastTwoCharactersCut, Fate::Changed, "characters-cut",
+     [](const ReasonFacts &) -> std::string { return "hd: the last two characters are cut"; }},
+    {SegmentReason::LastValueCut, Fate::Changed, "values-cut",
+     [](const ReasonFacts &) -> std::string { return "fd: the last value is cut"; }},
+    {SegmentReason::Renumbered, Fate::Renumbered, "renumbered", nullptr},
+    {SegmentReason::TagNotTaken, Fate::Dropped, "tag-not-taken",
+     [](const ReasonFacts &facts) { return "Morvane takes no " + quoted(facts.tag()) + " segments"; }},
+    {SegmentReason::NothingLeft, Fate::Dropped, "nothing-left",
+     [](const ReasonFacts &facts) {
+         return "nothing is left once " + facts.tag() + " loses its last " + (facts.tag() == "hc" ? "six" : "two")
+             + " characters";
+     }},
+    {SegmentReason::SlotsFull, Fate::Dropped, "slots-full",
+     [](const ReasonFacts &facts) {
+         return "all " + number(facts.family().lastSlot + 1) + " " + facts.letter() + " slots are taken";
+     }},
+    {SegmentReason::TooFewValues, Fate::Dropped, "values-do-not-fit",
+     [](const ReasonFacts &facts) {
+         return (facts.family().letter == 't' ? "a " : "an ") + facts.letter() + " segment needs at least "
+             + number(std::int64_t(facts.family().fewestValues)) + " values";
+     }},
+    {SegmentReason::FirstValueTooShort, Fate::Dropped, "values-do-not-fit",
+     [](const ReasonFacts &) -> std::string { return "value 0 has no slot number"; }},
+    {SegmentReason::LastValueNotANumber, Fate::Dropped, "not-a-number",
+     [](const ReasonFacts &facts) { return "the last value kept, " + quoted(facts.value) + ", is not a number"; }},
+    {SegmentReason::LeadNumberNotANumber, Fate::Dropped, "not-a-number",
+     [](const ReasonFacts &facts) { return "the lead number " + quoted(facts.value) + " is not a number"; }},
+    {SegmentReason::LastValueAboveLimit, Fate::Dropped, "out-of-range",
+     [](const ReasonFacts &facts) {
+         return "the last value kept, " + number(facts.number) + ", is above "
+             + number(*facts.family().highestLastValue);
+     }},
+    {SegmentReason::LeadNumberAboveLimit, Fate::Dropped, "out-of-range",
+     [](const ReasonFacts &facts) {
+         return "the lead number " + number(facts.number) + " is above " + number(*facts.family().highestLeadNumber);
+     }},
+};
+
+constexpr bool inReasonOrder()
+{
+    for (std::size_t i = 0; i < std::size(reasons); ++i)
+        if (std::size_t(reasons[i].reason) != i)
+            return false;
+    return true;
+}
+static_assert(inReasonOrder(), "one entry per SegmentReason, in its order");
+
+const ReasonEntry &reasonEntry(SegmentReason reason)
+{
+    return reasons[std::size_t(reason)];
 }
 
 std::string jsonString(std::string_view text)
@@ -167,7 +164,7 @@ void ConversionReport::record(std::size_t position, std::string_view segment, st
     // was copied.
     if (result == segment)
         reason = SegmentReason::Copied;
-    const Fate fate = fateOf(reason);
+    const Fate fate = reasonEntry(reason).fate;
     ++mCounts[fate];
     if (fate != Changed && fate != Dropped)
         return;
@@ -188,9 +185,9 @@ ConversionReport::Entry ConversionReport::entryOf(const Note &note) const
     const std::string_view noted = std::string_view(mNoted).substr(note.start);
     const std::string_view segment = noted.substr(0, note.segmentLength);
     const std::string_view value = noted.substr(note.segmentLength, note.valueLength);
-    const auto reason = static_cast<SegmentReason>(note.reason);
-    return {note.position, std::string(segment), fateOf(reason), keyOf(reason),
-            reasonText(segment, value, note.number, reason)};
+    const ReasonEntry &reason = reasonEntry(static_cast<SegmentReason>(note.reason));
+    return {note.position, std::string(segment), reason.fate, reason.key,
+            reason.words({segment, value, note.number})};
 }
 
 std::vector<ConversionReport::Entry> ConversionReport::entries() const

@@ -68,7 +68,7 @@ void convert(ConversionPass &pass, const NumberedFamily &family, std::string_vie
 {
     if (segment == family.copiedAsItIs)
         return pass.copy(segment);
-    std::int32_t &nextSlot = pass.counters().of(family.letter);
+    std::int32_t &nextSlot = pass.counters().of(family);
     if (nextSlot > family.lastSlot)
         return pass.drop(SegmentReason::SlotsFull);
     if (!ValueList::hasAtLeast(segment, family.fewestValues))

@@ -45,15 +45,13 @@ inline constexpr NumberedFamily table[] = {
      .highestLeadNumber = 57},
 };
 
-// The family of a segment whose first letter is m, r, s or t.
-inline const NumberedFamily &family(char letter)
+// The family a segment's first letter names, if any.
+inline const NumberedFamily *find(char letter)
 {
-    switch (letter) {
-    case 'm': return table[0];
-    case 'r': return table[1];
-    case 's': return table[2];
-    default: return table[3];
-    }
+    for (const NumberedFamily &family : table)
+        if (family.letter == letter)
+            return &family;
+    return nullptr;
 }
 
 void convert(ConversionPass &pass, const NumberedFamily &family, std::string_view segment);

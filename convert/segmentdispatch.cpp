@@ -1,5 +1,6 @@
 #include "segmentdispatch_p.h"
 
+#include "aabcrules_p.h"
 #include "conversionpass_p.h"
 #include "numberedfamilies_p.h"
 
@@ -59,6 +60,13 @@ void fdSegment(ConversionPass &pass, std::string_view segment)
 
 void SegmentDispatch::convert(ConversionPass &pass, std::string_view segment)
 {
+    const std::string_view tag = segment.substr(0, 2);
+    if (tag == "aa")
+        return AaBcRules::aa(pass, segment);
+    if (tag == "bc")
+        return AaBcRules::bc(pass, segment);
+    if (const NumberedFamily *family = NumberedFamilies::find(segment[0]))
+        return NumberedFamilies::convert(pass, *family, segment);
     switch (segment[0]) {
     case 'c':
         return cSegment(pass, segment);
@@ -70,11 +78,6 @@ void SegmentDispatch::convert(ConversionPass &pass, std::string_view segment)
         if (secondLetter(segment) == 'v')
             return pass.drop(SegmentReason::TagNotTaken);
         break;
-    case 'm':
-    case 'r':
-    case 's':
-    case 't':
-        return NumberedFamilies::convert(pass, NumberedFamilies::family(segment[0]), segment);
     }
     pass.copy(segment);
 }

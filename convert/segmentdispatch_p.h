@@ -5,8 +5,9 @@
 
 class ConversionPass;
 
-// Every segment that is neither aa nor bc: copied, shortened, dropped, or
-// handed to its numbered family, by the first test that matches.
+// The one place a segment's tag chooses its rule: aa and bc first, then the
+// numbered families by their letter, then c, h and f; a segment no rule
+// names is copied.
 namespace SegmentDispatch {
 
 // segment is never empty.

@@ -3,6 +3,7 @@
 #include "convert/conversion.h"
 #include "convert/conversionpass_p.h"
 #include "convert/numberedfamilies_p.h"
+#include "convert/segmentdispatch_p.h"
 
 #include <QtTest>
 
@@ -18,11 +19,6 @@ std::string_view view(const QByteArray &bytes)
 QByteArray bytes(const std::string &text)
 {
     return QByteArray(text.data(), qsizetype(text.size()));
-}
-
-bool isNumberedFamily(char letter)
-{
-    return letter == 'm' || letter == 'r' || letter == 's' || letter == 't';
 }
 
 } // namespace
@@ -157,14 +153,14 @@ void tst_ConversionRules::segment()
     QFETCH(int, counterAfter);
 
     ConversionPass pass;
-    const char letter = segment.at(0);
-    if (isNumberedFamily(letter))
-        pass.counters().of(letter) = counter;
-    pass.convertSegment(view(segment));
+    const NumberedFamily *family = NumberedFamilies::find(segment.at(0));
+    if (family)
+        pass.counters().of(*family) = counter;
+    SegmentDispatch::convert(pass, view(segment));
 
     QCOMPARE(bytes(pass.takeOutput()), result);
-    if (isNumberedFamily(letter))
-        QCOMPARE(pass.counters().of(letter), counterAfter);
+    if (family)
+        QCOMPARE(pass.counters().of(*family), counterAfter);
     else
         QCOMPARE(counterAfter, counter); // only the numbered families count
 }
