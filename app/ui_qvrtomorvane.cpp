@@ -1,7 +1,6 @@
 #include "ui_qvrtomorvane.h"
 
 #include "app/codefiledrop.h"
-#include "convert/conversion.h"
 #include "convert/convertbutton.h"
 #include "forms/formstyle.h"
 #include "forms/ui_about.h"
@@ -310,84 +309,95 @@ void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
 
 void Ui_QVRtoMorvane::chooseCodeFile(QMainWindow *window)
 {
-    loadCodeFile(QFileDialog::getOpenFileName(window, QString::fromUtf8("Select a file to load"), QString::fromUtf8(""),
-                                              QString::fromUtf8(fileFilter)));
+    const QString path = QFileDialog::getOpenFileName(window, QString::fromUtf8("Select a file to load"),
+                                                      QString::fromUtf8(""), QString::fromUtf8(fileFilter));
+    if (path.isEmpty())
+        showSession(session().cancel());
+    else
+        loadCodeFile(path);
+}
+
+CodeSession &Ui_QVRtoMorvane::session()
+{
+    return convertPushButton->session();
 }
 
 // Only a regular file is read: a device or a pipe might never end, or never
 // start, and the window would wait for it.
 void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
 {
-    if (path.isEmpty()) {
-        qvrCodeTextEdit->setPlaceholderText(translated("QVR Code will be displayed here..."));
-        return;
-    }
     const BusyCursor busy;
+    const CodeSession::Ticket ticket = session().startLoad();
     CodeFile::Read read = CodeFile::read(QFile::encodeName(path).toStdString(), CodeFile::Sources::RegularFiles);
-    if (read.status != CodeFile::Read::Done) {
-        qvrCodeTextEdit->setPlaceholderText(translated(CodeFile::invalidCodeMessage));
-        qvrCodeTextEdit->setPlainText(translated(""));
-        convertPushButton->setEnabled(false); // the pane shows no code to convert
-        return;
-    }
-    const std::string text = CodeText::decode(std::move(read.bytes));
-    loadCodeText(QString::fromUtf8(text.data(), qsizetype(text.size())), path);
+    if (read.status != CodeFile::Read::Done)
+        showSession(session().refuseUnreadable(ticket));
+    else
+        showSession(session().load(ticket, std::move(read.bytes), path.toStdString()));
 }
 
 void Ui_QVRtoMorvane::loadCodeText(const QString &text, const QString &source)
 {
-    const bool replacesCode = text != convertPushButton->mText;
-    convertPushButton->updateEnabledState(text);
-    convertPushButton->translateCode();
-    if (!convertPushButton->isValidFile()) {
-        qvrCodeTextEdit->setText(QString::fromUtf8(CodeFile::invalidCodeMessage));
-        return;
+    const BusyCursor busy;
+    const CodeSession::Ticket ticket = session().startLoad();
+    showSession(session().load(ticket, text.toStdString(), source.toStdString()));
+}
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+// Everything the window shows of a code comes from the session; a step says
+// what it changed, so a code of megabytes is laid out again only when it
+// is a new one.
+void Ui_QVRtoMorvane::showSession(unsigned changes)
+{
+    const CodeSession &held = session();
+    if (changes & CodeSession::UpperPane) {
+        qvrCodeTextEdit->setPlaceholderText(translated(held.placeholder().data()));
+        showCode(qvrCodeTextEdit, fromUtf8(held.upperText()));
     }
-    // A new code: the conversion in the lower pane belongs to the old one
-    // and must not be shown, saved or copied beside it.
-    if (replacesCode) {
-        morvaneCodeTextEdit->clear();
-        setConvertedCodeShown(false);
+    if (changes & CodeSession::PathLabel)
+        loadPathLabel->setText(fromUtf8(held.path()));
+    if (changes & CodeSession::LowerPane)
+        showCode(morvaneCodeTextEdit, fromUtf8(held.shownConversion()));
+    if (changes & CodeSession::Controls) {
+        convertPushButton->updateEnabledState();
+        // Save, Copy and the details offer the code the lower pane shows,
+        // and only while it shows one: with nothing there Save and Copy
+        // would write an empty file or wipe the clipboard. The status bar
+        // says what became of its segments, in a label of its own: a
+        // menu's status tips would wipe a status message for good.
+        savePushButton->setEnabled(held.canSave());
+        actionCopyConvertedCode->setEnabled(held.canCopy());
+        actionConversionDetails->setEnabled(held.canShowDetails());
+        conversionSummaryLabel->setText(fromUtf8(held.summary()));
     }
-    loadPathLabel->setText(source);
-    showCode(qvrCodeTextEdit, text);
 }
 
 void Ui_QVRtoMorvane::showConvertedCode()
 {
-    const QString converted = convertPushButton->mConvertedText;
     const BusyCursor busy;
-    showCode(morvaneCodeTextEdit, converted);
+    convertPushButton->translateCode();
+    showSession(CodeSession::LowerPane | CodeSession::Controls);
     morvaneCodeTextEdit->setReadOnly(true);
     morvaneCodeTextEdit->setEnabled(true);
-    convertPushButton->setEnabled(false);
-    setConvertedCodeShown(true);
 }
 
 void Ui_QVRtoMorvane::showConversionDetails(QMainWindow *window)
 {
-    const ConversionReport &report = convertPushButton->conversionReport();
+    if (!session().canShowDetails())
+        return;
     QDialog dialog(window);
     Ui_ConversionDetails form;
     form.setupUi(&dialog);
-    form.summaryLabel->setText(QString::fromStdString(report.summary()));
-    const std::string details = report.details();
-    form.detailsTextEdit->setPlainText(QString::fromUtf8(details.data(), qsizetype(details.size())).trimmed());
+    form.summaryLabel->setText(fromUtf8(session().summary()));
+    form.detailsTextEdit->setPlainText(fromUtf8(session().details()).trimmed());
     dialog.exec();
-}
-
-// Save, Copy and the details offer the code the lower pane shows, and only
-// while it shows one: with nothing there Save and Copy would write an empty
-// file or wipe the clipboard. The status bar says what became of its
-// segments, in a label of its own: a menu's status tips would wipe a
-// status message for good.
-void Ui_QVRtoMorvane::setConvertedCodeShown(bool shown)
-{
-    savePushButton->setEnabled(shown);
-    actionCopyConvertedCode->setEnabled(shown);
-    actionConversionDetails->setEnabled(shown);
-    conversionSummaryLabel->setText(shown ? QString::fromStdString(convertPushButton->conversionReport().summary())
-                                          : QString());
 }
 
 // Written whole through a temporary file, so an older, longer file never
@@ -398,10 +408,8 @@ void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
                                                       QString::fromUtf8(""), QString::fromUtf8(fileFilter));
     if (path.isEmpty())
         return;
-    const QByteArray code = convertPushButton->mConvertedText.toUtf8();
-    const std::optional<std::string> failure =
-        CodeFile::write(QFile::encodeName(path).toStdString(), std::string_view(code.constData(), std::size_t(code.size())),
-                        CodeFile::Targets::RegularFiles);
+    const std::optional<std::string> failure = CodeFile::write(QFile::encodeName(path).toStdString(),
+                                                               session().shownConversion(), CodeFile::Targets::RegularFiles);
     if (failure) {
         QMessageBox::warning(window, translated("Save Code to File"),
                              translated("The code could not be saved to \"%1\":\n%2")
@@ -411,12 +419,8 @@ void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
 
 void Ui_QVRtoMorvane::clearCodes()
 {
-    qvrCodeTextEdit->clear();
-    loadPathLabel->clear();
-    morvaneCodeTextEdit->clear();
     convertPushButton->clearMText();
-    convertPushButton->setEnabled(false);
-    setConvertedCodeShown(false);
+    showSession(CodeSession::Everything);
 }
 
 void Ui_QVRtoMorvane::pasteCode()
@@ -424,10 +428,11 @@ void Ui_QVRtoMorvane::pasteCode()
     const QString text = QGuiApplication::clipboard()->text();
     if (text.isEmpty())
         return;
-    loadCodeText(text, translated("(clipboard)"));
+    loadCodeText(text, QString::fromUtf8(CodeSession::clipboardName.data(), qsizetype(CodeSession::clipboardName.size())));
 }
 
 void Ui_QVRtoMorvane::copyConvertedCode()
 {
-    QGuiApplication::clipboard()->setText(convertPushButton->mConvertedText);
+    QGuiApplication::clipboard()->setText(convertPushButton->mConvertedText());
+    statusbar->showMessage(translated("Morvane code copied."), 5000);
 }

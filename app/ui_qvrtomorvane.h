@@ -5,6 +5,7 @@
 #include <QString>
 
 class CodeFileDrop;
+class CodeSession;
 class ConvertButton;
 class LoadButton;
 class QAction;
@@ -68,17 +69,19 @@ public:
     void setupUi(QMainWindow *window);
     void retranslateUi(QMainWindow *window);
 
-    // The load action from the opened file on: what a chosen path leads to.
+    // The load action from the chosen path on, as a dialog or a drop
+    // hands it over.
     void loadCodeFile(const QString &path);
-    // What a loaded text leads to: converted, judged, and shown with its
-    // source in the path label, or refused with the invalid-code message.
+    // Text loaded as a file's text would be, named by source.
     void loadCodeText(const QString &text, const QString &source);
 
 private:
     void buildRows();
     void connectActions(QMainWindow *window);
     void buildEditMenu(QMainWindow *window);
-    void setConvertedCodeShown(bool shown);
+    CodeSession &session();
+    // Shows what a step of the session changed (CodeSession::Change).
+    void showSession(unsigned changes);
 
     void chooseCodeFile(QMainWindow *window);
     void showConvertedCode();

@@ -3,6 +3,7 @@
 #include "convert/conversion.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <cstdio>
 
 namespace {
@@ -42,12 +43,6 @@ void print(std::FILE *stream, const std::string &text)
 std::string displayName(const std::string &input)
 {
     return input == standardStream ? "(standard input)" : input;
-}
-
-std::string fileNameOf(const std::string &path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The value of an option: glued to it ("-ofile", "--output=file") or the
@@ -138,8 +133,10 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
             mInputs.push_back(*identity);
     }
     if (options.outputDirectory) {
-        if (const auto failure = CodeFile::makePath(*options.outputDirectory)) {
-            print(stderr, *options.outputDirectory + ": cannot create the output directory: " + *failure + "\n");
+        std::error_code failure;
+        std::filesystem::create_directories(*options.outputDirectory, failure);
+        if (failure) {
+            print(stderr, *options.outputDirectory + ": cannot create the output directory: " + failure.message() + "\n");
             return SomeFailed;
         }
     }
@@ -185,8 +182,8 @@ bool CommandLineConverter::convertOne(const std::string &input)
     if (options.output)
         return writeTo(input, *options.output, *converted);
     if (options.outputDirectory) {
-        const std::string &folder = *options.outputDirectory;
-        return writeTo(input, folder + (folder.back() == '/' ? "" : "/") + fileNameOf(input), *converted);
+        const std::filesystem::path name = std::filesystem::path(input).filename();
+        return writeTo(input, (std::filesystem::path(*options.outputDirectory) / name).native(), *converted);
     }
     if (const auto failure = CodeFile::writeStandardOutput(*converted)) {
         print(stderr, programName + ": cannot write to standard output: " + *failure + "\n");
@@ -217,7 +214,7 @@ std::optional<std::string> CommandLineConverter::readAndConvert(const std::strin
     const ConversionOutcome outcome = Conversion::convert(code, converted, conversionReport);
     code = std::string(); // a large code need not be held twice while it is written
     if (outcome != ConversionOutcome::Converted) {
-        report(input, CodeFile::invalidCodeMessage);
+        report(input, Conversion::invalidCodeMessage);
         return std::nullopt;
     }
     return CodeText::encode(std::move(converted));

@@ -30,6 +30,8 @@ class ConversionReport;
 namespace Conversion {
 
 inline constexpr std::string_view outputHeader = "105**";
+// What every face says of a code it refuses.
+inline constexpr char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
 inline constexpr std::size_t headerLength = 5;
 
 // The first three bytes (fewer for a shorter text); cut by bytes, so it may

@@ -1,5 +1,13 @@
 #include "convertbutton.h"
 
+namespace {
+
+QString fromUtf8(const std::string &text)
+{
+    return text.empty() ? QString() : QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
 
 ConvertButton::ConvertButton(QWidget *parent)
     : QPushButton(parent)
@@ -7,63 +15,36 @@ ConvertButton::ConvertButton(QWidget *parent)
     setEnabled(false);
 }
 
-void ConvertButton::updateEnabledState(const QString &newText)
+QString ConvertButton::mText() const
 {
-    if (newText == mText) {
-        setEnabled(false);
-        return;
-    }
-    mText = newText;
-    // The first three bytes of the UTF-8 form come from at most the first
-    // three characters, six code units, so a long code need not be encoded
-    // whole for them.
-    const QByteArray utf8 = QStringView(newText).left(6).toUtf8();
-    mVersion = std::string(Conversion::versionPrefix(std::string_view(utf8.constData(), utf8.size())));
-    setEnabled(true);
+    return fromUtf8(mSession.heldCode());
 }
 
-void ConvertButton::translateCode()
+QString ConvertButton::mConvertedText() const
 {
-    const QByteArray utf8 = mText.toUtf8();
-    const std::string_view code(utf8.constData(), utf8.size());
-    std::string converted;
-    ConversionReport report;
-    const ConversionOutcome outcome = Conversion::convert(code, converted, &report);
-
-    switch (outcome) {
-    case ConversionOutcome::Converted:
-        mSegments = StringTools::split(code, '_');
-        mSegments.front().erase(0, Conversion::headerLength);
-        mConvertedText = QString::fromUtf8(converted.data(), qsizetype(converted.size()));
-        mReport = std::move(report);
-        return;
-    case ConversionOutcome::VersionRejected:
-        mSegments = StringTools::split(code, '_');
-        setEnabled(false);
-        return;
-    case ConversionOutcome::Unconvertible:
-        // Keeping no segments makes isValidFile() refuse the code, so the
-        // previous file's converted code is never offered as this one's.
-        mSegments.clear();
-        setEnabled(false);
-        return;
-    }
+    return fromUtf8(mSession.shownConversion());
 }
 
 bool ConvertButton::isValidFile() const
 {
-    if (mSegments.empty())
-        return false;
-    return Conversion::isAcceptedVersion(mVersion);
+    return mSession.upper() == CodeSession::Upper::Code;
 }
 
 void ConvertButton::clearMText()
 {
-    mText = QString();
-    mConvertedText = QString();
-    mVersion.clear();
-    mSegments.clear();
-    mReport.clear();
+    mSession.clear();
+    updateEnabledState();
+}
+
+void ConvertButton::updateEnabledState()
+{
+    setEnabled(mSession.canConvert());
+}
+
+void ConvertButton::translateCode()
+{
+    mSession.convert();
+    updateEnabledState();
 }
 
 std::vector<std::string> ConvertButton::customSplit(std::string text, char separator)

@@ -1,7 +1,7 @@
 #ifndef CONVERTBUTTON_H
 #define CONVERTBUTTON_H
 
-#include "convert/conversion.h"
+#include "convert/codesession.h"
 
 #include <QPushButton>
 #include <QString>
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-// The "CONVERT QVR TO MORVANE" button, and the one holder of the conversion
-// state: the held code, its version prefix, its segments and the converted
-// code. The conversion itself is the core's (conversion.h).
+// The "CONVERT QVR TO MORVANE" button, and the window's handle on what the
+// user holds: the session (codesession.h) lives here, as long as the window,
+// and everything the window shows of a code is read from it.
 class ConvertButton : public QPushButton
 {
     Q_OBJECT
@@ -19,20 +19,19 @@ class ConvertButton : public QPushButton
 public:
     explicit ConvertButton(QWidget *parent = nullptr);
 
+    CodeSession &session() { return mSession; }
+    const CodeSession &session() const { return mSession; }
+
+    // The code shown above, and the conversion shown below; null when the
+    // pane shows none.
+    QString mText() const;
+    QString mConvertedText() const;
+    // Whether the upper pane shows a code that converts.
     bool isValidFile() const;
     void clearMText();
 
     static std::vector<std::string> customSplit(std::string text, char separator);
     static std::string combine(std::vector<std::string> pieces, const std::string &separator);
-
-    QString mText;
-    QString mConvertedText;
-    std::string mVersion;
-    std::vector<std::string> mSegments;
-
-    // What the pass that made mConvertedText did with each segment; kept and
-    // forgotten with it.
-    const ConversionReport &conversionReport() const { return mReport; }
 
 signals:
     // Hides QAbstractButton::clicked(bool): connect to the base signal by its
@@ -40,11 +39,14 @@ signals:
     void clicked(const QString &code);
 
 public slots:
-    void updateEnabledState(const QString &newText);
+    // On exactly while a click would show the conversion of the code shown
+    // above.
+    void updateEnabledState();
+    // The click itself: the conversion of the code above is shown below.
     void translateCode();
 
 private:
-    ConversionReport mReport;
+    CodeSession mSession;
 };
 
 #endif // CONVERTBUTTON_H

@@ -337,21 +337,4 @@ std::optional<Identity> standardInputIdentity()
     return identityOf(status);
 }
 
-std::optional<std::string> makePath(const std::string &path)
-{
-    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        const std::string folder = path.substr(0, slash);
-        if (!folder.empty() && ::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
-            return reasonFor(errno);
-        if (slash == std::string::npos)
-            break;
-    }
-    struct stat status;
-    if (::stat(path.c_str(), &status) != 0)
-        return reasonFor(errno);
-    if (!S_ISDIR(status.st_mode))
-        return reasonFor(ENOTDIR);
-    return std::nullopt;
-}
-
 } // namespace CodeFile

@@ -11,9 +11,6 @@
 // bytes the system knows them by, so a name that is not UTF-8 still works.
 namespace CodeFile {
 
-// What the window and the converter say of a code they refuse.
-inline constexpr char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
-
 // The most a code may hold. A real code is a few kilobytes; this is a
 // million times more, so any code that was ever written still fits, while
 // an endless stream (a device, a pipe that never ends) is cut off after
@@ -68,9 +65,6 @@ struct Identity
 };
 std::optional<Identity> identity(const std::string &path);
 std::optional<Identity> standardInputIdentity();
-
-// Creates a folder and the folders above it as needed.
-std::optional<std::string> makePath(const std::string &path);
 
 } // namespace CodeFile
 

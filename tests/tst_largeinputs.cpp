@@ -84,7 +84,7 @@ void tst_LargeInputs::windowAndConverterAgree()
     if (!valid) {
         QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), invalidMessage);
         QCOMPARE(mUi->loadPathLabel->text(), previous);
-        QCOMPARE(mUi->convertPushButton->mConvertedText, QStringLiteral("105**aa1"));
+        QCOMPARE(mUi->convertPushButton->mConvertedText(), QStringLiteral("105**aa1"));
         QVERIFY(!QFile::exists(fromConverter));
         QVERIFY(run.err.endsWith(invalidMessage.toUtf8() + "\n"));
         return;
@@ -92,7 +92,7 @@ void tst_LargeInputs::windowAndConverterAgree()
     QCOMPARE(mUi->loadPathLabel->text(), input);
     QVERIFY(mUi->convertPushButton->isEnabled());
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), mUi->convertPushButton->mConvertedText);
+    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), mUi->convertPushButton->mConvertedText());
 
     const QString fromWindow = path(QStringLiteral("window.txt"));
     DialogDriver::chooseFile(fromWindow);
@@ -133,7 +133,7 @@ void tst_LargeInputs::unreadableChoices()
     QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
     QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
     QCOMPARE(mUi->loadPathLabel->text(), previous);
-    QCOMPARE(mUi->convertPushButton->mConvertedText, QStringLiteral("105**aa1"));
+    QCOMPARE(mUi->convertPushButton->mConvertedText(), QStringLiteral("105**aa1"));
 
     const TestFiles::Run run = TestFiles::runConverter({path(name)});
     QCOMPARE(run.exitCode, 1);

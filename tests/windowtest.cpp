@@ -18,6 +18,12 @@ void WindowTest::initTestCase()
 
 void WindowTest::init()
 {
+    startAfresh();
+}
+
+void WindowTest::startAfresh()
+{
+    cleanup();
     mDir = std::make_unique<QTemporaryDir>();
     mWindow = std::make_unique<QMainWindow>();
     mUi = std::make_unique<Ui::QVRtoMorvane>();

@@ -24,6 +24,8 @@ protected:
     // says whether the window took the drag.
     bool drop(QMimeData &data);
     void dropFile(const QString &path);
+    // A new window and folder, as every test function starts with.
+    void startAfresh();
 
     std::unique_ptr<QTemporaryDir> mDir;
     std::unique_ptr<QMainWindow> mWindow;

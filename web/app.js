@@ -1,16 +1,29 @@
 'use strict';
-// The page's side of the converter: the window's buttons and panes, and
-// their states after each step, as the window has them. Reading a file and
-// converting a code are the core's alone (WebAssembly, the same C++ as the
-// window and qvrtomorvane-cli): nothing is decoded or converted here.
+// The page's side of the converter: a view of the session that the core
+// holds (WebAssembly, the same C++ as the window and qvrtomorvane-cli). What
+// the user holds, which buttons are on, and every text the panes, the path
+// and the status show come from it; this script only passes the user's
+// steps in and puts what a step changed into the page.
 (() => {
-  const invalidMessage = 'The file you provided is not a valid QVR file!!';
   // A text area lays its text out whole, which takes seconds for megabytes;
   // past this many bytes a pane shows the start of a code and its size.
   // Save and Copy always take the whole code.
   const previewBytes = 64 * 1024;
-  const Converted = 1;
-  const SameAsHeld = 2;
+  // What a step changed (CodeSession::Change).
+  const UpperPane = 1;
+  const PathLabel = 2;
+  const LowerPane = 4;
+  const Controls = 8;
+  // qvr_state: the controls that are on, and what the upper pane shows.
+  const ConvertOn = 1;
+  const SaveOn = 2;
+  const CopyOn = 4;
+  const DetailsOn = 8;
+  const upperOf = (state) => state >> 4;
+  const UpperCode = 1;
+  // qvr_text
+  const Text = { upper: 0, placeholder: 1, path: 2, shownConversion: 3, saveName: 4, summary: 5, details: 6,
+    clipboardName: 7 };
 
   const $ = (id) => document.getElementById(id);
   const ui = {
@@ -25,14 +38,15 @@
     save: $('savePushButton'),
     copy: $('copyPushButton'),
     clear: $('clearPushButton'),
-    status: $('statusbar'),
+    summary: $('conversionSummaryLabel'),
+    message: $('statusMessage'),
     details: $('conversionDetails'),
     detailsText: $('detailsText'),
   };
 
   let core = null;
-  let savedName = 'morvane-code.txt';
   const decoder = new TextDecoder();
+  const encoder = new TextEncoder();
   // The module is compiled at once (an asynchronous start would first try
   // to fetch its own data address, which the page's policy forbids).
   const created = createQvrToMorvane();
@@ -41,122 +55,104 @@
     document.body.dataset.ready = 'true';
   });
 
-  // A result of the core, as bytes in its memory (valid until its next call).
-  function bytes(name) {
-    const start = core[`_qvr_${name}_data`]();
-    return core.HEAPU8.subarray(start, start + core[`_qvr_${name}_size`]());
+  // One of the session's texts, as bytes in the module's memory: where it
+  // lies and its size come from one call, and the memory is read right
+  // after it, so nothing can have moved it. Valid until the next call.
+  function bytes(which) {
+    const at = core._qvr_text(Text[which]) >> 2;
+    const start = core.HEAPU32[at];
+    return core.HEAPU8.subarray(start, start + core.HEAPU32[at + 1]);
   }
+  const text = (which) => decoder.decode(bytes(which));
 
   // At most previewBytes, never ending inside a character.
-  function previewOf(code) {
-    if (code.length <= previewBytes)
-      return { text: decoder.decode(code), whole: true };
-    let end = previewBytes;
-    while (end > 0 && (code[end] & 0xc0) === 0x80)
-      end -= 1;
-    return { text: decoder.decode(code.subarray(0, end)), whole: false };
-  }
-
   function showCode(pane, note, code) {
-    const preview = previewOf(code);
-    pane.value = preview.text;
-    note.hidden = preview.whole;
-    note.textContent = preview.whole ? ''
+    let end = Math.min(code.length, previewBytes);
+    while (end < code.length && end > 0 && (code[end] & 0xc0) === 0x80)
+      end -= 1;
+    pane.value = decoder.decode(code.subarray(0, end));
+    note.hidden = end === code.length;
+    note.textContent = note.hidden ? ''
       : `Showing the first ${Math.round(previewBytes / 1024)} KB of ${code.length.toLocaleString('en')} bytes; `
         + 'Save and Copy give the whole code.';
   }
 
-  function showText(pane, note, text) {
-    pane.value = text;
-    note.hidden = true;
-  }
-
-  // Save, Copy and the details offer the code the lower pane shows, and only
-  // while it shows one.
-  function setConvertedCodeShown(shown) {
-    ui.save.disabled = !shown;
-    ui.copy.disabled = !shown;
-    ui.details.hidden = !shown;
-    ui.details.open = false;
-    ui.detailsText.textContent = '';
-    ui.status.textContent = shown ? decoder.decode(bytes('summary')) : '';
-  }
-
-  function forgetConversion() {
-    showText(ui.morvane, ui.morvaneNote, '');
-    setConvertedCodeShown(false);
-  }
-
-  // Each load, taken or not, is counted, so that a test knows when the page
-  // is done with it.
-  function counted() {
-    document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
-  }
-
-  function cannotRead() {
-    counted();
-    ui.qvr.placeholder = invalidMessage;
-    showText(ui.qvr, ui.qvrNote, '');
-    ui.convert.disabled = true;
-  }
-
-  // What a loaded code leads to, as in the window: refused, it leaves the
-  // message in the upper pane and the last conversion where it was; new, it
-  // empties the lower pane until Convert shows its own conversion.
-  function show(result, source) {
-    counted();
-    if (!(result & Converted)) {
-      showText(ui.qvr, ui.qvrNote, invalidMessage);
-      ui.convert.disabled = true;
-      return;
+  // Puts into the page what a step of the session changed.
+  function show(changes) {
+    if (changes & UpperPane) {
+      ui.qvr.placeholder = text('placeholder');
+      showCode(ui.qvr, ui.qvrNote, bytes('upper'));
     }
-    if (!(result & SameAsHeld))
-      forgetConversion();
-    ui.path.textContent = source;
-    showCode(ui.qvr, ui.qvrNote, bytes('held'));
-    ui.convert.disabled = Boolean(result & SameAsHeld);
+    if (changes & PathLabel)
+      ui.path.textContent = text('path');
+    if (changes & LowerPane) {
+      showCode(ui.morvane, ui.morvaneNote, bytes('shownConversion'));
+      ui.details.open = false;
+      ui.detailsText.textContent = '';
+    }
+    if (changes & Controls) {
+      const state = core._qvr_state();
+      ui.convert.disabled = !(state & ConvertOn);
+      ui.save.disabled = !(state & SaveOn);
+      ui.copy.disabled = !(state & CopyOn);
+      ui.details.hidden = !(state & DetailsOn);
+      ui.summary.textContent = text('summary');
+      ui.message.textContent = '';
+    }
   }
 
-  function handOver(load, content) {
+  // Each load, landed or not, is counted, so that a test knows when the
+  // page is done with it.
+  function counted(changes) {
+    document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
+    show(changes);
+  }
+
+  function put(content) {
     const buffer = core._qvr_buffer(content.length);
     core.HEAPU8.set(content, buffer);
-    return load(buffer, content.length);
+    return buffer;
+  }
+
+  // Takes a ticket before anything is read: when loads overlap, the one
+  // started last wins, whichever finishes last.
+  function handOver(ticket, content, name) {
+    const code = put(content);
+    const source = encoder.encode(name);
+    return core._qvr_load(ticket, code, content.length, put(source), source.length);
   }
 
   async function loadFile(file) {
     await ready;
+    const ticket = core._qvr_start_load();
     let content;
     try {
       content = new Uint8Array(await file.arrayBuffer());
     } catch {
-      cannotRead();
+      counted(core._qvr_refuse_unreadable(ticket));
       return;
     }
-    savedName = `${file.name.replace(/\.[^.]*$/, '') || 'code'}-morvane.txt`;
-    show(handOver(core._qvr_load_file, content), file.name);
+    counted(handOver(ticket, content, file.name));
   }
 
-  // Pasted text is taken as it is, as the window takes the clipboard's.
-  async function loadText(text) {
+  // Pasted text loads as a file's text: the session reads it as one.
+  async function loadText(pasted) {
     await ready;
-    savedName = 'morvane-code.txt';
-    show(handOver(core._qvr_load_text, new TextEncoder().encode(text)), '(clipboard)');
+    counted(handOver(core._qvr_start_load(), encoder.encode(pasted), text('clipboardName')));
   }
 
   function convert() {
-    showCode(ui.morvane, ui.morvaneNote, bytes('converted'));
+    show(core._qvr_convert());
     ui.morvane.disabled = false;
-    ui.convert.disabled = true;
-    setConvertedCodeShown(true);
   }
 
   // Exactly the bytes qvrtomorvane-cli writes: UTF-8, no byte-order mark,
-  // no line end added.
+  // no line end added; named after the code they are the conversion of.
   function save() {
-    const url = URL.createObjectURL(new Blob([bytes('converted').slice()], { type: 'text/plain' }));
+    const url = URL.createObjectURL(new Blob([bytes('shownConversion').slice()], { type: 'text/plain' }));
     const link = document.createElement('a');
     link.href = url;
-    link.download = savedName;
+    link.download = text('saveName');
     document.body.append(link);
     link.click();
     link.remove();
@@ -164,29 +160,24 @@
   }
 
   async function copy() {
-    const text = decoder.decode(bytes('converted'));
+    const converted = text('shownConversion');
     try {
-      await navigator.clipboard.writeText(text);
+      await navigator.clipboard.writeText(converted);
     } catch {
       const area = document.createElement('textarea');
-      area.value = text;
+      area.value = converted;
       document.body.append(area);
       area.select();
       document.execCommand('copy');
       area.remove();
       ui.copy.focus();
     }
-    ui.status.textContent = 'Morvane code copied.';
+    ui.message.textContent = 'Morvane code copied.';
   }
 
-  function clear() {
-    if (core)
-      core._qvr_clear();
-    ui.qvr.placeholder = 'QVR Code will be displayed here...';
-    showText(ui.qvr, ui.qvrNote, '');
-    ui.path.textContent = '';
-    forgetConversion();
-    ui.convert.disabled = true;
+  async function clear() {
+    await ready;
+    show(core._qvr_clear());
   }
 
   ui.load.addEventListener('click', () => ui.file.click());
@@ -195,13 +186,17 @@
       loadFile(ui.file.files[0]);
     ui.file.value = '';
   });
+  ui.file.addEventListener('cancel', () => {
+    if (core)
+      show(core._qvr_cancel());
+  });
   ui.convert.addEventListener('click', convert);
   ui.save.addEventListener('click', save);
   ui.copy.addEventListener('click', copy);
   ui.clear.addEventListener('click', clear);
   ui.details.addEventListener('toggle', () => {
     if (ui.details.open && !ui.detailsText.textContent)
-      ui.detailsText.textContent = decoder.decode(bytes('details')) || 'No segment was changed or dropped.';
+      ui.detailsText.textContent = text('details');
   });
 
   // One file dropped anywhere on the page loads like a chosen one; several
@@ -216,22 +211,24 @@
       loadFile(event.dataTransfer.files[0]);
   });
   document.addEventListener('paste', (event) => {
-    const text = event.clipboardData.getData('text/plain');
-    if (!text)
+    const pasted = event.clipboardData.getData('text/plain');
+    if (!pasted)
       return;
     event.preventDefault();
-    loadText(text);
+    loadText(pasted);
   });
 
   // For the tests: the page's own way from a file's bytes to the bytes it
-  // saves.
+  // saves, through the session as a load and a Convert.
   window.QVRtoMorvane = {
     ready,
     async convertFileBytes(content) {
       await ready;
-      if (!(handOver(core._qvr_load_file, content) & Converted))
+      counted(handOver(core._qvr_start_load(), content, 'bytes.txt'));
+      if (upperOf(core._qvr_state()) !== UpperCode)
         return null;
-      return bytes('converted').slice();
+      convert();
+      return bytes('shownConversion').slice();
     },
   };
 })();

@@ -1,16 +1,22 @@
-// The functions the page calls. Bytes cross in buffers the page allocates in
-// the module's memory; results are read back from where these point.
-#include "webconverter.h"
+// The page's way into the session (convert/codesession.h), the same one the
+// window holds: every step the page takes is one of its steps, and every
+// text the page shows is one of its texts. Bytes come in through buffers the
+// page allocates here; texts go out through qvr_text, which builds each one
+// once and says where it lies and how long it is in one answer, so that the
+// page reads the bytes right after it and before anything can grow memory.
+#include "convert/codesession.h"
 
 #include <emscripten.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
-WebConverter &converter()
+CodeSession &session()
 {
-    static WebConverter instance;
+    static CodeSession instance;
     return instance;
 }
 
@@ -21,6 +27,17 @@ std::string taken(char *bytes, std::size_t size)
     return text;
 }
 
+// Which controls are on, and what the upper pane shows.
+enum State : unsigned {
+    ConvertOn = 1,
+    SaveOn = 2,
+    CopyOn = 4,
+    DetailsOn = 8,
+    UpperShift = 4, // CodeSession::Upper, in the bits above
+};
+
+enum Text { UpperText, Placeholder, Path, ShownConversion, SaveName, Summary, Details, ClipboardName };
+
 } // namespace
 
 extern "C" {
@@ -30,29 +47,57 @@ EMSCRIPTEN_KEEPALIVE char *qvr_buffer(std::size_t size)
     return static_cast<char *>(std::malloc(size ? size : 1));
 }
 
-// Both take the buffer and free it.
-EMSCRIPTEN_KEEPALIVE int qvr_load_file(char *bytes, std::size_t size)
+EMSCRIPTEN_KEEPALIVE CodeSession::Ticket qvr_start_load()
 {
-    return converter().loadFile(taken(bytes, size));
+    return session().startLoad();
 }
 
-EMSCRIPTEN_KEEPALIVE int qvr_load_text(char *text, std::size_t size)
+// Takes both buffers and frees them; the results are CodeSession::Change.
+EMSCRIPTEN_KEEPALIVE unsigned qvr_load(CodeSession::Ticket ticket, char *bytes, std::size_t size, char *name,
+                                       std::size_t nameSize)
 {
-    return converter().loadText(taken(text, size));
+    const std::string source = taken(name, nameSize);
+    return session().load(ticket, taken(bytes, size), source);
 }
 
-EMSCRIPTEN_KEEPALIVE void qvr_clear()
+EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_unreadable(CodeSession::Ticket ticket)
 {
-    converter().clear();
+    return session().refuseUnreadable(ticket);
 }
 
-EMSCRIPTEN_KEEPALIVE const char *qvr_held_data() { return converter().heldCode().data(); }
-EMSCRIPTEN_KEEPALIVE std::size_t qvr_held_size() { return converter().heldCode().size(); }
-EMSCRIPTEN_KEEPALIVE const char *qvr_converted_data() { return converter().convertedCode().data(); }
-EMSCRIPTEN_KEEPALIVE std::size_t qvr_converted_size() { return converter().convertedCode().size(); }
-EMSCRIPTEN_KEEPALIVE const char *qvr_summary_data() { return converter().summary().data(); }
-EMSCRIPTEN_KEEPALIVE std::size_t qvr_summary_size() { return converter().summary().size(); }
-EMSCRIPTEN_KEEPALIVE const char *qvr_details_data() { return converter().details().data(); }
-EMSCRIPTEN_KEEPALIVE std::size_t qvr_details_size() { return converter().details().size(); }
+EMSCRIPTEN_KEEPALIVE unsigned qvr_cancel() { return session().cancel(); }
+EMSCRIPTEN_KEEPALIVE unsigned qvr_convert() { return session().convert(); }
+EMSCRIPTEN_KEEPALIVE unsigned qvr_clear() { return session().clear(); }
+
+EMSCRIPTEN_KEEPALIVE unsigned qvr_state()
+{
+    const CodeSession &held = session();
+    return (held.canConvert() ? ConvertOn : 0) | (held.canSave() ? SaveOn : 0) | (held.canCopy() ? CopyOn : 0)
+        | (held.canShowDetails() ? DetailsOn : 0) | (unsigned(held.upper()) << UpperShift);
+}
+
+// Where a text lies (its first byte, then its size, as two 32-bit words),
+// valid until the next call.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_text(int which)
+{
+    static std::string built;
+    static std::uint32_t where[2];
+    const CodeSession &held = session();
+    std::string_view text;
+    switch (which) {
+    case UpperText: text = held.upperText(); break;
+    case Placeholder: text = held.placeholder(); break;
+    case Path: text = held.path(); break;
+    case ShownConversion: text = held.shownConversion(); break;
+    case SaveName: text = built = held.saveName(); break;
+    case Summary: text = built = held.summary(); break;
+    case Details: text = built = held.details(); break;
+    case ClipboardName: text = CodeSession::clipboardName; break;
+    default: break;
+    }
+    where[0] = std::uint32_t(reinterpret_cast<std::uintptr_t>(text.data()));
+    where[1] = std::uint32_t(text.size());
+    return where;
+}
 
 } // extern "C"

@@ -1,6 +1,7 @@
 // Debian's Chromium, driven by playwright-core, for the page's tests: the
 // browser is the system's, nothing is downloaded.
 import { chromium } from 'playwright-core';
+import { after, before } from 'node:test';
 import { createServer } from 'node:http';
 import { readFileSync } from 'node:fs';
 import { spawnSync } from 'node:child_process';
@@ -20,6 +21,21 @@ export async function launch() {
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });
+}
+
+// One browser and one host for all the tests of a file: what this returns
+// holds them once they are up.
+export function sharedBrowser() {
+  const shared = {};
+  before(async () => {
+    shared.browser = await launch();
+    shared.server = await serve();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    shared.server?.close();
+  });
+  return shared;
 }
 
 // A static host for the page on 127.0.0.1; it serves the one file.
@@ -90,7 +106,7 @@ export function state(page) {
       save: !element('savePushButton').disabled,
       copy: !element('copyPushButton').disabled,
       details: !element('conversionDetails').hidden,
-      status: element('statusbar').textContent,
+      status: element('conversionSummaryLabel').textContent,
     };
   });
 }

@@ -1,14 +1,14 @@
 // The web page in a real browser: loaded from disk and from a static host,
 // driven through its file picker, clipboard, drops and keyboard as a user
 // would, and checked byte for byte against qvrtomorvane-cli.
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import {
-  chooseFile, converterOutput, converterPath, launch, makeCodePath, open, pageUrl, save, serve, state,
+  chooseFile, converterOutput, converterPath, makeCodePath, open, pageUrl, save, sharedBrowser, state,
 } from './browser.mjs';
 
 const invalidMessage = 'The file you provided is not a valid QVR file!!';
@@ -17,8 +17,7 @@ const exampleCode = '107**aa5.0.1.2.3_ab1.2_bc3.4.5.6.7_ca1_cd1_hc10.20.30.40_hd
 const exampleConverted = '105**aa5.0.1_ab1.2_bc3.4.8.6.0_ca1_hc10.20_hd1.2_fd1.2_m0012.4.5.1_r0040.1.2_'
   + 's005.0.0.0.0.0.0.0.0.0.0.1_t0033.1_zz9';
 
-let browser;
-let server;
+const shared = sharedBrowser();
 const folder = mkdtempSync(join(tmpdir(), 'qvrtomorvane-web-'));
 const file = (name, content) => {
   const path = join(folder, name);
@@ -27,19 +26,9 @@ const file = (name, content) => {
 };
 const utf16WithMark = (text) => Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(text, 'utf16le')]);
 
-before(async () => {
-  browser = await launch();
-  server = await serve();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
-
 test('opens from disk and from a static host with no error and no request', async () => {
-  for (const url of [pageUrl, server.url]) {
-    const { context, page, problems, requests } = await open(browser, url);
+  for (const url of [pageUrl, shared.server.url]) {
+    const { context, page, problems, requests } = await open(shared.browser, url);
     await chooseFile(page, file('example.txt', exampleCode));
     await page.click('#convertPushButton');
     assert.equal((await state(page)).lower, exampleConverted);
@@ -60,7 +49,7 @@ const files = [
 
 for (const { name, content, upper, converted } of files) {
   test(`file picker, convert and save: ${name}`, async () => {
-    const { context, page, problems } = await open(browser);
+    const { context, page, problems } = await open(shared.browser);
     const path = file(`${name.replace(/\W+/g, '-')}.txt`, content);
     await chooseFile(page, path);
     const shown = await state(page);
@@ -108,7 +97,7 @@ test('300 generated codes convert in the page exactly as qvrtomorvane-cli conver
   }
   spawnSync(converterPath, ['-d', converted, ...paths]);
 
-  const { context, page } = await open(browser);
+  const { context, page } = await open(shared.browser);
   let convertedCount = 0;
   for (const path of paths) {
     const inPage = await page.evaluate(async (content) => {
@@ -124,46 +113,9 @@ test('300 generated codes convert in the page exactly as qvrtomorvane-cli conver
   await context.close();
 });
 
-// The lower pane, Save and Copy belong to the code shown above them, as in
-// the window.
-test('buttons and panes follow the window', async () => {
-  const { context, page } = await open(browser);
-  const first = file('a.txt', '107**aa1.2.3');
-  await chooseFile(page, first);
-  await page.click('#convertPushButton');
-  let shown = await state(page);
-  assert.deepEqual([shown.lower, shown.convert, shown.save, shown.details], ['105**aa1', false, true, true]);
-  assert.equal(shown.status, '1 segment: 0 copied, 1 changed, 0 renumbered, 0 dropped');
-
-  await chooseFile(page, file('refused.txt', '108**zz'));
-  shown = await state(page);
-  assert.deepEqual([shown.upper, shown.lower, shown.convert, shown.save, shown.path],
-    [invalidMessage, '105**aa1', false, true, 'a.txt']);
-
-  await chooseFile(page, first);
-  shown = await state(page);
-  assert.deepEqual([shown.upper, shown.lower, shown.convert, shown.save, shown.status], ['107**aa1.2.3', '', true, false, '']);
-  await page.click('#convertPushButton');
-  await chooseFile(page, first);
-  shown = await state(page);
-  assert.deepEqual([shown.lower, shown.convert, shown.save], ['105**aa1', false, true]);
-
-  await page.click('#conversionDetails summary');
-  await page.waitForFunction(() => document.getElementById('detailsText').textContent !== '');
-  assert.equal(await page.textContent('#detailsText'), '#1 aa1.2.3: changed: aa: the last two values are cut\n');
-
-  await page.click('#clearPushButton');
-  shown = await state(page);
-  assert.deepEqual(shown, {
-    upper: '', upperPlaceholder: 'QVR Code will be displayed here...', path: '', lower: '', convert: false,
-    save: false, copy: false, details: false, status: '',
-  });
-  await context.close();
-});
-
 test('paste, copy, drop and clear', async () => {
-  const { context, page } = await open(browser, server.url);
-  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
+  const { context, page } = await open(shared.browser, shared.server.url);
+  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: shared.server.url });
   await page.evaluate((code) => navigator.clipboard.writeText(code), exampleCode);
   await page.keyboard.press('Control+V');
   await page.waitForFunction(() => document.getElementById('loadPathLabel').textContent === '(clipboard)');
@@ -193,7 +145,7 @@ test('paste, copy, drop and clear', async () => {
 // Tab and Enter alone: load a file, convert it, save it; the focused
 // control always shows it.
 test('keyboard only', async () => {
-  const { context, page } = await open(browser);
+  const { context, page } = await open(shared.browser);
   const tabTo = async (id) => {
     for (let i = 0; i < 20; ++i) {
       await page.keyboard.press('Tab');
@@ -219,7 +171,7 @@ test('keyboard only', async () => {
 // the screenshots go where QVRTOMORVANE_SCREENSHOTS says, when it does.
 test('layout at 360 and 1280 pixels, light and dark', async () => {
   for (const [width, height, scheme] of [[360, 800, 'light'], [1280, 900, 'light'], [360, 800, 'dark']]) {
-    const { context, page } = await open(browser, pageUrl, { viewport: { width, height }, colorScheme: scheme });
+    const { context, page } = await open(shared.browser, pageUrl, { viewport: { width, height }, colorScheme: scheme });
     await chooseFile(page, file('hero.txt', exampleCode));
     await page.click('#convertPushButton');
     const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
@@ -242,7 +194,7 @@ test('a 10 MB code stays responsive', async () => {
   const nativeMs = Number(process.hrtime.bigint() - nativeStart) / 1e6;
   assert.equal(native.status, 0);
 
-  const { context, page } = await open(browser);
+  const { context, page } = await open(shared.browser);
   await page.evaluate(() => {
     window.longestTask = 0;
     new PerformanceObserver((list) => {

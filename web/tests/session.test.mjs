@@ -1,0 +1,267 @@
+// The page's face of tests/data/session-sequences.txt, and of the sequences
+// the window's test generated and ran (QVRTOMORVANE_SESSION_TRACES): each
+// one replayed in Chromium through the file picker, drops, pastes and
+// buttons, with the whole state compared after every step, so that the page
+// does at each step exactly what the window did.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { chooseFile, open, save, sharedBrowser } from './browser.mjs';
+
+// The table's syntax: words, and values made of "quoted" pieces (C escapes,
+// bytes) each repeated by an optional *COUNT.
+function readLine(line) {
+  let at = 0;
+  const skipSpaces = () => { while (line[at] === ' ') at += 1; };
+  const word = () => {
+    skipSpaces();
+    const start = at;
+    while (at < line.length && !' |='.includes(line[at]))
+      at += 1;
+    return line.slice(start, at);
+  };
+  const quoted = () => {
+    const bytes = [];
+    for (at += 1; at < line.length && line[at] !== '"'; at += 1) {
+      let c = line[at];
+      if (c === '\\') {
+        at += 1;
+        c = { n: '\n', r: '\r', t: '\t' }[line[at]] ?? line[at];
+        if (line[at] === 'x') {
+          c = String.fromCharCode(parseInt(line.slice(at + 1, at + 3), 16));
+          at += 2;
+        }
+      }
+      bytes.push(Buffer.from(c, 'latin1'));
+    }
+    at += 1;
+    return Buffer.concat(bytes);
+  };
+  const pieces = () => {
+    const list = [];
+    skipSpaces();
+    while (line[at] === '"') {
+      const bytes = quoted();
+      let count = 1;
+      if (line[at] === '*') {
+        at += 1;
+        count = Number(word());
+      }
+      list.push({ bytes, count });
+      skipSpaces();
+    }
+    return list;
+  };
+  const value = () => {
+    skipSpaces();
+    return line[at] === '"' ? joined(pieces()) : Buffer.from(word(), 'latin1');
+  };
+  const atEnd = () => { skipSpaces(); return at >= line.length; };
+  return { word, pieces, value, atEnd, next: (c) => !atEnd() && line[at] === c, skip: () => { at += 1; } };
+}
+
+const joined = (pieces) => Buffer.concat(pieces.flatMap(({ bytes, count }) => Array(count).fill(bytes)));
+
+function readTable(path) {
+  const table = { files: new Map(), sequences: [] };
+  for (const line of readFileSync(path, 'latin1').split('\n')) {
+    if (!line.trim() || line.trim().startsWith('#'))
+      continue;
+    const reader = readLine(line);
+    if (line.startsWith('file ')) {
+      reader.word();
+      table.files.set(reader.word(), reader.pieces());
+    } else if (line.startsWith('sequence ')) {
+      table.sequences.push({ title: line.slice(9).trim(), steps: [] });
+    } else {
+      const step = { words: [], expected: new Map() };
+      while (!reader.atEnd() && !reader.next('|'))
+        step.words.push(reader.word());
+      if (reader.next('|'))
+        reader.skip();
+      while (!reader.atEnd()) {
+        const key = reader.word();
+        reader.skip();
+        step.expected.set(key, reader.value());
+      }
+      table.sequences.at(-1).steps.push(step);
+    }
+  }
+  return table;
+}
+
+const startState = () => new Map([
+  ['upper', Buffer.alloc(0)], ['placeholder', Buffer.from('QVR Code will be displayed here...')],
+  ['path', Buffer.alloc(0)], ['lower', Buffer.alloc(0)], ['summary', Buffer.alloc(0)],
+  ['convert', Buffer.from('off')], ['save', Buffer.from('off')], ['copy', Buffer.from('off')],
+  ['details', Buffer.from('off')],
+]);
+
+// What a pane shows of a code: all of it up to 64 KB, else its start, cut
+// before a character.
+function shownPart(code) {
+  let end = Math.min(code.length, 64 * 1024);
+  while (end < code.length && end > 0 && (code[end] & 0xc0) === 0x80)
+    end -= 1;
+  return code.subarray(0, end);
+}
+
+function observe(page) {
+  return page.evaluate(() => {
+    const element = (id) => document.getElementById(id);
+    const onOff = (on) => (on ? 'on' : 'off');
+    return {
+      upper: element('qvrCodeTextEdit').value,
+      placeholder: element('qvrCodeTextEdit').placeholder,
+      path: element('loadPathLabel').textContent,
+      lower: element('morvaneCodeTextEdit').value,
+      summary: element('conversionSummaryLabel').textContent,
+      convert: onOff(!element('convertPushButton').disabled),
+      save: onOff(!element('savePushButton').disabled),
+      copy: onOff(!element('copyPushButton').disabled),
+      details: onOff(!element('conversionDetails').hidden),
+    };
+  });
+}
+
+const loads = (page) => page.evaluate(() => Number(document.body.dataset.loads ?? 0));
+const waitForLoads = (page, count) => page.waitForFunction(
+  (count) => Number(document.body.dataset.loads ?? 0) >= count, count, { timeout: 60000 });
+
+// Builds Files in the page from their pieces and drops them one right after
+// the other; a File that cannot be read stands for an unreadable one.
+function dropInPage(page, files) {
+  return page.evaluate((files) => {
+    for (const { name, pieces, unreadable } of files) {
+      const parts = pieces.flatMap(({ bytes, count }) => Array(count).fill(new Uint8Array(bytes)));
+      const file = new File(parts, name, { type: 'text/plain' });
+      if (unreadable)
+        file.arrayBuffer = () => Promise.reject(new DOMException('cannot read', 'NotReadableError'));
+      const data = new DataTransfer();
+      data.items.add(file);
+      document.getElementById('qvrCodeTextEdit')
+        .dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+    }
+  }, files);
+}
+
+// Does one step as a user would and gives what it gave once.
+async function perform(page, words, table, folder) {
+  const [step, ...names] = words;
+  const inPage = (name) => ({ name, pieces: table.files.get(name).map(({ bytes, count }) => ({ bytes: [...bytes], count })) });
+  const enabled = (id) => page.evaluate((id) => !document.getElementById(id).disabled, id);
+  const once = new Map();
+  const before = await loads(page);
+  switch (step) {
+  case 'load':
+    await chooseFile(page, join(folder, names[0]));
+    break;
+  case 'drop':
+  case 'drops':
+    await dropInPage(page, names.map(inPage));
+    await waitForLoads(page, before + names.length);
+    break;
+  case 'unreadable':
+    await dropInPage(page, [{ name: 'unreadable.txt', pieces: [], unreadable: true }]);
+    await waitForLoads(page, before + 1);
+    break;
+  case 'paste': {
+    const pasted = joined(table.files.get(names[0])).toString('utf8');
+    await page.evaluate((pasted) => {
+      const data = new DataTransfer();
+      data.setData('text/plain', pasted);
+      document.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+    }, pasted);
+    if (pasted)
+      await waitForLoads(page, before + 1);
+    break;
+  }
+  case 'cancel':
+    await page.evaluate(() => document.getElementById('fileInput').dispatchEvent(new Event('cancel')));
+    break;
+  case 'convert':
+  case 'clear': {
+    const id = step === 'convert' ? 'convertPushButton' : 'clearPushButton';
+    if (await enabled(id))
+      await page.click(`#${id}`);
+    break;
+  }
+  case 'save':
+    if (await enabled('savePushButton')) {
+      const saved = await save(page);
+      once.set('saved', saved.bytes).set('saved-as', Buffer.from(saved.name));
+    } else {
+      once.set('saved', Buffer.from('-'));
+    }
+    break;
+  case 'copy':
+    await page.evaluate(() => navigator.clipboard.writeText('-'));
+    if (await enabled('copyPushButton')) {
+      await page.click('#copyPushButton');
+      await page.waitForFunction(() => document.getElementById('statusMessage').textContent === 'Morvane code copied.');
+    }
+    once.set('copied', Buffer.from(await page.evaluate(() => navigator.clipboard.readText())));
+    break;
+  case 'details':
+    if (await page.evaluate(() => !document.getElementById('conversionDetails').hidden)) {
+      await page.click('#conversionDetails summary');
+      await page.waitForFunction(() => document.getElementById('detailsText').textContent !== '');
+      const details = await page.evaluate(() => document.getElementById('detailsText').textContent);
+      const lines = details.replace(/\n$/, '').split('\n');
+      once.set('details-lines', Buffer.from(String(lines.length))).set('details-first', Buffer.from(lines[0]));
+      await page.click('#conversionDetails summary');
+    }
+    break;
+  default:
+    assert.fail(`unknown step ${step}`);
+  }
+  return once;
+}
+
+const show = (bytes) => JSON.stringify(bytes.toString('utf8').slice(0, 200));
+
+async function check(page, expected, where) {
+  const seen = await observe(page);
+  for (const [key, value] of expected) {
+    const shown = key === 'upper' || key === 'lower' ? shownPart(value) : value;
+    assert.equal(JSON.stringify(seen[key]), JSON.stringify(shown.toString('utf8')), `${where}: ${key}`);
+  }
+}
+
+// Every sequence starts from the start state, which Clear brings back.
+async function run(page, table, folder, sequence) {
+  await page.click('#clearPushButton');
+  const expected = startState();
+  await check(page, expected, `${sequence.title}: start`);
+  for (const { words, expected: changes } of sequence.steps) {
+    const where = `${sequence.title}: ${words.join(' ')}`;
+    const once = await perform(page, words, table, folder);
+    for (const [key, value] of changes) {
+      if (expected.has(key))
+        expected.set(key, value);
+      else
+        assert.ok(once.get(key)?.equals(value), `${where}: ${key} is ${show(once.get(key) ?? Buffer.alloc(0))}, not ${show(value)}`);
+    }
+    await check(page, expected, where);
+  }
+}
+
+const shared = sharedBrowser();
+
+for (const [name, path] of [['table', process.env.QVRTOMORVANE_SESSION_TABLE],
+  ['window\'s generated sequences', process.env.QVRTOMORVANE_SESSION_TRACES]]) {
+  test(`the page does what the window does: ${name}`, async () => {
+    const table = readTable(path);
+    const folder = mkdtempSync(join(tmpdir(), 'qvrtomorvane-session-'));
+    for (const [file, pieces] of table.files)
+      writeFileSync(join(folder, file), joined(pieces));
+    const { context, page, problems } = await open(shared.browser, shared.server.url);
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: shared.server.url });
+    for (const sequence of table.sequences)
+      await run(page, table, folder, sequence);
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+}
