@@ -1,6 +1,7 @@
 // Conversion throughput of the core on realistic codes of 1, 10 and 100 MB,
 // and on codes of a single huge segment.
 #include "codegenerator.h"
+#include "convert/codesession.h"
 #include "convert/conversion.h"
 
 #include <benchmark/benchmark.h>
@@ -54,6 +55,22 @@ void convertCodeWithReport(benchmark::State &state)
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(code.size()));
 }
 
+// What a load costs the window and the page: the file's bytes read as text,
+// converted with the report (made in the same pass, so that it always
+// describes the conversion shown) and kept in the form Save writes; then
+// Convert.
+void loadIntoSession(benchmark::State &state)
+{
+    const std::string &code = codeOfSize(std::size_t(state.range(0)));
+    CodeSession session;
+    for (auto _ : state) {
+        session.load(session.startLoad(), code, "bench.txt");
+        session.convert();
+        benchmark::DoNotOptimize(session.shownConversion().data());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(code.size()));
+}
+
 // One segment of millions of short values: each family's rule reads only
 // the values it needs, so a byte costs here what it costs in a typical code.
 void convertOneHugeSegment(benchmark::State &state)
@@ -77,6 +94,7 @@ void convertOneHugeSegment(benchmark::State &state)
 BENCHMARK(convertCode)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(convertCodeReusingBuffer)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(convertCodeWithReport)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(loadIntoSession)->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(convertOneHugeSegment)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();
