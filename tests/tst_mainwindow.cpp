@@ -26,7 +26,6 @@ namespace {
 const QString invalidMessage = QStringLiteral("The file you provided is not a valid QVR file!!");
 const QString inputPlaceholder = QStringLiteral("QVR Code will be displayed here...");
 
-enum class Choice { File, Cancel, Unopenable };
 enum class Special { Fifo, Socket, CharacterDevice, Unwritable, FullDisk };
 
 bool makeSpecial(Special kind, const QString &path)
@@ -44,7 +43,6 @@ bool makeSpecial(Special kind, const QString &path)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Choice)
 Q_DECLARE_METATYPE(Special)
 
 class tst_MainWindow : public WindowTest
@@ -54,9 +52,6 @@ class tst_MainWindow : public WindowTest
 private slots:
 
     void startState();
-    void load_data();
-    void load();
-    void cancelAfterFailedOpen();
     void showConvertedCode();
     void save_data();
     void save();
@@ -65,9 +60,6 @@ private slots:
     void failedSaveWarns();
     void refusesWhatIsNotAFile_data();
     void refusesWhatIsNotAFile();
-    void clear();
-    void newCodeForgetsOldConversion_data();
-    void newCodeForgetsOldConversion();
     void keyPresses_data();
     void keyPresses();
     void helpAndAbout_data();
@@ -137,102 +129,6 @@ void tst_MainWindow::startState()
     QCOMPARE(mUi->verticalLayout->count(), 7);
 }
 
-void tst_MainWindow::load_data()
-{
-    QTest::addColumn<Choice>("choice");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("times");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("placeholder");
-    QTest::addColumn<bool>("pathShown");
-    QTest::addColumn<bool>("convertEnabled");
-    QTest::addColumn<QString>("converted");
-
-    const QByteArray code = "107**aa1.2.3.4_bc5.6.7.8.9";
-    const QString converted = QStringLiteral("105**aa1.2_bc5.6.8.8.0");
-
-    QTest::newRow("cancelled") << Choice::Cancel << QByteArray() << 1 << QString() << inputPlaceholder << false
-                               << false << QString();
-    QTest::newRow("cannot open") << Choice::Unopenable << QByteArray() << 1 << QString() << invalidMessage << false
-                                 << false << QString();
-    QTest::newRow("valid and new") << Choice::File << code << 1 << QString::fromLatin1(code) << inputPlaceholder
-                                   << true << true << converted;
-    QTest::newRow("valid and equal to the held code") << Choice::File << code << 2 << QString::fromLatin1(code)
-                                                      << inputPlaceholder << true << true << converted;
-    QTest::newRow("version 108") << Choice::File << QByteArray("108**aa1.2.3") << 1 << invalidMessage
-                                 << inputPlaceholder << false << false << QString();
-    QTest::newRow("empty file") << Choice::File << QByteArray() << 1 << invalidMessage << inputPlaceholder << false
-                                << false << QString();
-    QTest::newRow("empty segment") << Choice::File << QByteArray("107**zz__ab1") << 1 << invalidMessage
-                                   << inputPlaceholder << false << false << QString();
-    QTest::newRow("binary junk") << Choice::File << QByteArray("\x7f" "ELF\x00\x01\xff_\x00\x80", 10) << 1
-                                 << invalidMessage << inputPlaceholder << false << false << QString();
-    QTest::newRow("CRLF line ends") << Choice::File << QByteArray("107**zz9\r\nab\r\n") << 1
-                                    << QStringLiteral("107**zz9\nab\n") << inputPlaceholder << true << true
-                                    << QStringLiteral("105**zz9\nab\n");
-    QTest::newRow("UTF-16 with byte-order mark") << Choice::File << TestFiles::withByteOrderMark(QStringLiteral("107**z\u00e9_aa1.2.3"), 2) << 1
-                                                 << QStringLiteral("107**z\u00e9_aa1.2.3") << inputPlaceholder << true
-                                                 << true << QStringLiteral("105**z\u00e9_aa1");
-    QTest::newRow("looks like markup") << Choice::File << QByteArray("107**zz<b>1</b>_ab&lt;.2") << 1
-                                       << QStringLiteral("107**zz<b>1</b>_ab&lt;.2") << inputPlaceholder << true
-                                       << true << QStringLiteral("105**zz<b>1</b>_ab&lt;.2");
-}
-
-void tst_MainWindow::load()
-{
-    QFETCH(Choice, choice);
-    QFETCH(QByteArray, content);
-    QFETCH(int, times);
-    QFETCH(QString, text);
-    QFETCH(QString, placeholder);
-    QFETCH(bool, pathShown);
-    QFETCH(bool, convertEnabled);
-    QFETCH(QString, converted);
-
-    QString file = path(QStringLiteral("code.txt"));
-    std::unique_ptr<QLocalServer> socket;
-    switch (choice) {
-    case Choice::File:
-        TestFiles::write(file, content);
-        for (int i = 0; i < times; ++i)
-            loadThroughDialog(file);
-        break;
-    case Choice::Cancel:
-        DialogDriver::cancelFileDialog();
-        QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
-        break;
-    case Choice::Unopenable:
-        // A socket is listed like a file but cannot be opened for reading.
-        file = path(QStringLiteral("socket.txt"));
-        socket = std::make_unique<QLocalServer>();
-        socket->setSocketOptions(QLocalServer::WorldAccessOption);
-        QVERIFY(socket->listen(file));
-        loadThroughDialog(file);
-        break;
-    }
-
-    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), text);
-    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), placeholder);
-    QCOMPARE(mUi->loadPathLabel->text(), pathShown ? file : QString());
-    QCOMPARE(mUi->convertPushButton->isEnabled(), convertEnabled);
-    QCOMPARE(mUi->convertPushButton->isValidFile(), pathShown);
-    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    QCOMPARE(mUi->convertPushButton->mConvertedText(), converted);
-}
-
-void tst_MainWindow::cancelAfterFailedOpen()
-{
-    QLocalServer socket;
-    QVERIFY(socket.listen(path(QStringLiteral("socket.txt"))));
-    loadThroughDialog(path(QStringLiteral("socket.txt")));
-    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
-
-    DialogDriver::cancelFileDialog();
-    QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
-    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), inputPlaceholder);
-    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
-}
-
 void tst_MainWindow::showConvertedCode()
 {
     const QString file = path(QStringLiteral("code.txt"));
@@ -246,88 +142,6 @@ void tst_MainWindow::showConvertedCode()
     QVERIFY(!mUi->convertPushButton->isEnabled());
     QVERIFY(mUi->savePushButton->isEnabled());
     QVERIFY(mUi->actionCopyConvertedCode->isEnabled());
-}
-
-namespace {
-enum class Arrival { Dialog, Paste, Drop, SameCodeAgain, Cancelled, Refused };
-}
-Q_DECLARE_METATYPE(Arrival)
-
-void tst_MainWindow::newCodeForgetsOldConversion_data()
-{
-    QTest::addColumn<Arrival>("arrival");
-    QTest::addColumn<bool>("replaces");
-
-    QTest::newRow("new code from the dialog") << Arrival::Dialog << true;
-    QTest::newRow("new code pasted") << Arrival::Paste << true;
-    QTest::newRow("new code dropped") << Arrival::Drop << true;
-    QTest::newRow("same code again") << Arrival::SameCodeAgain << false;
-    QTest::newRow("dialog cancelled") << Arrival::Cancelled << false;
-    QTest::newRow("file refused") << Arrival::Refused << false;
-}
-
-// The lower pane, Save and Copy always belong to one code: a new code
-// empties the pane and turns Save and Copy off until Convert shows its own
-// conversion; anything else leaves the three as they were, still together.
-void tst_MainWindow::newCodeForgetsOldConversion()
-{
-    QFETCH(Arrival, arrival);
-    QFETCH(bool, replaces);
-
-    const QString first = path(QStringLiteral("a.txt"));
-    const QString second = path(QStringLiteral("b.txt"));
-    TestFiles::write(first, "107**aa1.2.3");
-    TestFiles::write(second, "106**zz<b>2</b>_bc1.2.3.4.5");
-    loadThroughDialog(first);
-    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    const QString firstConverted = QStringLiteral("105**aa1");
-    const QString secondConverted = QStringLiteral("105**zz<b>2</b>_bc1.2.8.4.0");
-
-    switch (arrival) {
-    case Arrival::Dialog:
-        loadThroughDialog(second);
-        break;
-    case Arrival::Paste:
-        QGuiApplication::clipboard()->setText(QString::fromLatin1(TestFiles::read(second)));
-        activateWindow();
-        QTest::keyClick(mWindow.get(), Qt::Key_V, Qt::ControlModifier);
-        break;
-    case Arrival::Drop:
-        dropFile(second);
-        break;
-    case Arrival::SameCodeAgain:
-        loadThroughDialog(first);
-        break;
-    case Arrival::Cancelled:
-        DialogDriver::cancelFileDialog();
-        QTest::mouseClick(mUi->loadPushButton, Qt::LeftButton);
-        break;
-    case Arrival::Refused:
-        TestFiles::write(second, "108**zz2");
-        loadThroughDialog(second);
-        break;
-    }
-
-    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), replaces ? QString() : firstConverted);
-    const QString newSource = arrival == Arrival::Paste ? QStringLiteral("(clipboard)") : second;
-    QCOMPARE(mUi->loadPathLabel->text(), replaces ? newSource : first);
-    QCOMPARE(mUi->savePushButton->isEnabled(), !replaces);
-    QCOMPARE(mUi->actionCopyConvertedCode->isEnabled(), !replaces);
-    QCOMPARE(mUi->convertPushButton->isEnabled(), replaces);
-    if (replaces)
-        QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    const QString shown = replaces ? secondConverted : firstConverted;
-    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), shown);
-
-    // What Save writes and Copy copies is what the pane shows.
-    const QString output = path(QStringLiteral("saved.txt"));
-    DialogDriver::chooseFile(output);
-    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
-    QCOMPARE(TestFiles::read(output), shown.toUtf8());
-    QGuiApplication::clipboard()->clear();
-    activateWindow();
-    QTest::keyClick(mWindow.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), shown);
 }
 
 void tst_MainWindow::save_data()
@@ -488,31 +302,6 @@ void tst_MainWindow::refusesWhatIsNotAFile()
     QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
     QCOMPARE(mUi->loadPathLabel->text(), previous);
     QCOMPARE(mUi->convertPushButton->mConvertedText(), QStringLiteral("105**aa1"));
-}
-
-void tst_MainWindow::clear()
-{
-    const QString input = path(QStringLiteral("code.txt"));
-    TestFiles::write(input, "107**aa1.2.3");
-    loadThroughDialog(input);
-    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    QTest::mouseClick(mUi->clearPushButton, Qt::LeftButton);
-
-    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
-    QVERIFY(mUi->loadPathLabel->text().isEmpty());
-    QVERIFY(mUi->morvaneCodeTextEdit->toPlainText().isEmpty());
-    QVERIFY(mUi->convertPushButton->mText().isNull());
-    QVERIFY(mUi->convertPushButton->mConvertedText().isNull());
-    QVERIFY(!mUi->convertPushButton->isValidFile());
-    // Nothing is left to convert, save or copy: Copy must not wipe the
-    // clipboard, nor Save write an empty file over one.
-    QVERIFY(!mUi->convertPushButton->isEnabled());
-    QVERIFY(!mUi->savePushButton->isEnabled());
-    QVERIFY(!mUi->actionCopyConvertedCode->isEnabled());
-    QGuiApplication::clipboard()->setText(QStringLiteral("the user's own text"));
-    activateWindow();
-    QTest::keyClick(mWindow.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own text"));
 }
 
 // Key presses in the read-only pane still send its text, but change
