@@ -1,4 +1,4 @@
-// The page's face of tests/data/session-sequences.txt, and of the sequences
+// The page's face of tests/data/session-sequences.json, and of the sequences
 // the window's test generated and ran (QVRTOMORVANE_SESSION_TRACES): each
 // one replayed in Chromium through the file picker, drops, pastes and
 // buttons, with the whole state compared after every step, so that the page
@@ -10,86 +10,25 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chooseFile, open, save, sharedBrowser } from './browser.mjs';
 
-// The table's syntax: words, and values made of "quoted" pieces (C escapes,
-// bytes) each repeated by an optional *COUNT.
-function readLine(line) {
-  let at = 0;
-  const skipSpaces = () => { while (line[at] === ' ') at += 1; };
-  const word = () => {
-    skipSpaces();
-    const start = at;
-    while (at < line.length && !' |='.includes(line[at]))
-      at += 1;
-    return line.slice(start, at);
-  };
-  const quoted = () => {
-    const bytes = [];
-    for (at += 1; at < line.length && line[at] !== '"'; at += 1) {
-      let c = line[at];
-      if (c === '\\') {
-        at += 1;
-        c = { n: '\n', r: '\r', t: '\t' }[line[at]] ?? line[at];
-        if (line[at] === 'x') {
-          c = String.fromCharCode(parseInt(line.slice(at + 1, at + 3), 16));
-          at += 2;
-        }
-      }
-      bytes.push(Buffer.from(c, 'latin1'));
-    }
-    at += 1;
-    return Buffer.concat(bytes);
-  };
-  const pieces = () => {
-    const list = [];
-    skipSpaces();
-    while (line[at] === '"') {
-      const bytes = quoted();
-      let count = 1;
-      if (line[at] === '*') {
-        at += 1;
-        count = Number(word());
-      }
-      list.push({ bytes, count });
-      skipSpaces();
-    }
-    return list;
-  };
-  const value = () => {
-    skipSpaces();
-    return line[at] === '"' ? joined(pieces()) : Buffer.from(word(), 'latin1');
-  };
-  const atEnd = () => { skipSpaces(); return at >= line.length; };
-  return { word, pieces, value, atEnd, next: (c) => !atEnd() && line[at] === c, skip: () => { at += 1; } };
-}
-
-const joined = (pieces) => Buffer.concat(pieces.flatMap(({ bytes, count }) => Array(count).fill(bytes)));
+// Texts are bytes, a character each; a list joins its pieces, [TEXT, COUNT]
+// repeating one. Pieces go to the page as they are, to be joined there.
+const isRepeat = (value) => Array.isArray(value) && typeof value[1] === 'number';
+const piecesOf = (value) => (typeof value === 'string' || isRepeat(value) ? [value] : value.flatMap(piecesOf));
+const bytesOf = (value) => Buffer.concat(piecesOf(value).map((piece) => (
+  isRepeat(piece) ? Buffer.from(piece[0].repeat(piece[1]), 'latin1') : Buffer.from(piece, 'latin1'))));
 
 function readTable(path) {
-  const table = { files: new Map(), sequences: [] };
-  for (const line of readFileSync(path, 'latin1').split('\n')) {
-    if (!line.trim() || line.trim().startsWith('#'))
-      continue;
-    const reader = readLine(line);
-    if (line.startsWith('file ')) {
-      reader.word();
-      table.files.set(reader.word(), reader.pieces());
-    } else if (line.startsWith('sequence ')) {
-      table.sequences.push({ title: line.slice(9).trim(), steps: [] });
-    } else {
-      const step = { words: [], expected: new Map() };
-      while (!reader.atEnd() && !reader.next('|'))
-        step.words.push(reader.word());
-      if (reader.next('|'))
-        reader.skip();
-      while (!reader.atEnd()) {
-        const key = reader.word();
-        reader.skip();
-        step.expected.set(key, reader.value());
-      }
-      table.sequences.at(-1).steps.push(step);
-    }
-  }
-  return table;
+  const { files, sequences } = JSON.parse(readFileSync(path, 'utf8'));
+  return {
+    files: new Map(Object.entries(files)),
+    sequences: sequences.map(({ title, steps }) => ({
+      title,
+      steps: steps.map(([words, changes = {}]) => ({
+        words: words.split(' '),
+        expected: new Map(Object.entries(changes).map(([key, value]) => [key, bytesOf(value)])),
+      })),
+    })),
+  };
 }
 
 const startState = () => new Map([
@@ -134,8 +73,10 @@ const waitForLoads = (page, count) => page.waitForFunction(
 // the other; a File that cannot be read stands for an unreadable one.
 function dropInPage(page, files) {
   return page.evaluate((files) => {
+    const bytesOf = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0));
     for (const { name, pieces, unreadable } of files) {
-      const parts = pieces.flatMap(({ bytes, count }) => Array(count).fill(new Uint8Array(bytes)));
+      const parts = pieces.flatMap((piece) => (
+        typeof piece === 'string' ? [bytesOf(piece)] : Array(piece[1]).fill(bytesOf(piece[0]))));
       const file = new File(parts, name, { type: 'text/plain' });
       if (unreadable)
         file.arrayBuffer = () => Promise.reject(new DOMException('cannot read', 'NotReadableError'));
@@ -150,7 +91,7 @@ function dropInPage(page, files) {
 // Does one step as a user would and gives what it gave once.
 async function perform(page, words, table, folder) {
   const [step, ...names] = words;
-  const inPage = (name) => ({ name, pieces: table.files.get(name).map(({ bytes, count }) => ({ bytes: [...bytes], count })) });
+  const inPage = (name) => ({ name, pieces: piecesOf(table.files.get(name)) });
   const enabled = (id) => page.evaluate((id) => !document.getElementById(id).disabled, id);
   const once = new Map();
   const before = await loads(page);
@@ -168,7 +109,7 @@ async function perform(page, words, table, folder) {
     await waitForLoads(page, before + 1);
     break;
   case 'paste': {
-    const pasted = joined(table.files.get(names[0])).toString('utf8');
+    const pasted = bytesOf(table.files.get(names[0])).toString('utf8');
     await page.evaluate((pasted) => {
       const data = new DataTransfer();
       data.setData('text/plain', pasted);
@@ -256,7 +197,7 @@ for (const [name, path] of [['table', process.env.QVRTOMORVANE_SESSION_TABLE],
     const table = readTable(path);
     const folder = mkdtempSync(join(tmpdir(), 'qvrtomorvane-session-'));
     for (const [file, pieces] of table.files)
-      writeFileSync(join(folder, file), joined(pieces));
+      writeFileSync(join(folder, file), bytesOf(pieces));
     const { context, page, problems } = await open(shared.browser, shared.server.url);
     await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: shared.server.url });
     for (const sequence of table.sequences)
