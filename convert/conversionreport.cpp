@@ -23,8 +23,10 @@ std::string_view shownPart(std::string_view text)
 {
     if (text.size() <= ConversionReport::segmentShownBytes)
         return text;
+    // A character has at most three continuation bytes; a longer run is not
+    // one, and backing over all of it would lose the tag.
     std::size_t end = ConversionReport::segmentShownBytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80)
+    while (end > ConversionReport::segmentShownBytes - 3 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80)
         --end;
     return text.substr(0, end);
 }
