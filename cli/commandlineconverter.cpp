@@ -80,10 +80,14 @@ std::optional<std::string> CommandLineConverter::parse(const std::vector<std::st
         } else if (argument == "--report-json") {
             options.reportJson = true;
         } else if (argument.rfind("-o", 0) == 0 || argument == "--output" || argument.rfind("--output=", 0) == 0) {
+            if (options.output)
+                return "the output is named twice";
             options.output = optionValue(arguments, i, argument[1] == '-' ? 8 : 2);
             if (!options.output)
                 return "missing value after '" + argument + "'";
         } else if (argument.rfind("-d", 0) == 0 || argument == "--output-dir" || argument.rfind("--output-dir=", 0) == 0) {
+            if (options.outputDirectory)
+                return "the output directory is named twice";
             options.outputDirectory = optionValue(arguments, i, argument[1] == '-' ? 12 : 2);
             if (!options.outputDirectory)
                 return "missing value after '" + argument + "'";
@@ -136,7 +140,8 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
         std::error_code failure;
         std::filesystem::create_directories(*options.outputDirectory, failure);
         if (failure) {
-            print(stderr, *options.outputDirectory + ": cannot create the output directory: " + failure.message() + "\n");
+            const std::string message = *options.outputDirectory + ": cannot create the output directory: " + failure.message();
+            print(stderr, options.reportJson ? "{\"error\": " + ConversionReport::jsonString(message) + "}\n" : message + "\n");
             return SomeFailed;
         }
     }
@@ -159,34 +164,52 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
 void CommandLineConverter::report(const std::string &input, const std::string &message)
 {
     if (mOptions.reportJson)
-        mJsonReports.push_back(ConversionReport::jsonOfFailure(displayName(input), message));
+        mFailure = message;
     else
         print(stderr, displayName(input) + ": " + message + "\n");
 }
 
+// Each input has one entry in the JSON report, whatever fails for it: its
+// report with the error beside it, or the error alone.
 bool CommandLineConverter::convertOne(const std::string &input)
 {
-    const Options &options = mOptions;
     ConversionReport conversionReport;
-    const bool reporting = options.report || options.reportJson;
-    const std::optional<std::string> converted = readAndConvert(input, reporting ? &conversionReport : nullptr);
-    if (!converted)
-        return false;
+    const bool reporting = mOptions.report || mOptions.reportJson;
+    mFailure.reset();
+    bool converted = false;
+    bool done = false;
+    try {
+        const std::optional<std::string> code = readAndConvert(input, reporting ? &conversionReport : nullptr);
+        converted = code.has_value();
+        done = converted && convertedOne(input, conversionReport, *code);
+    } catch (const std::bad_alloc &) {
+        report(input, "out of memory");
+        done = false;
+    }
+    if (mOptions.reportJson) {
+        mJsonReports.push_back(converted ? conversionReport.json(displayName(input), mFailure.value_or(""))
+                                         : ConversionReport::jsonOfFailure(displayName(input), mFailure.value_or("")));
+    }
+    return done;
+}
+
+bool CommandLineConverter::convertedOne(const std::string &input, const ConversionReport &conversionReport,
+                                        const std::string &converted)
+{
+    const Options &options = mOptions;
     if (options.report) {
         if (options.inputs.size() > 1)
             print(stderr, displayName(input) + ":\n");
         print(stderr, conversionReport.summary() + "\n" + conversionReport.details());
-    } else if (options.reportJson) {
-        mJsonReports.push_back(conversionReport.json(displayName(input)));
     }
     if (options.output)
-        return writeTo(input, *options.output, *converted);
+        return writeTo(input, *options.output, converted);
     if (options.outputDirectory) {
         const std::filesystem::path name = std::filesystem::path(input).filename();
-        return writeTo(input, (std::filesystem::path(*options.outputDirectory) / name).native(), *converted);
+        return writeTo(input, (std::filesystem::path(*options.outputDirectory) / name).native(), converted);
     }
-    if (const auto failure = CodeFile::writeStandardOutput(*converted)) {
-        print(stderr, programName + ": cannot write to standard output: " + *failure + "\n");
+    if (const auto failure = CodeFile::writeStandardOutput(converted)) {
+        report(input, "cannot write to standard output: " + *failure);
         return false;
     }
     return true;

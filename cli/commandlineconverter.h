@@ -36,6 +36,7 @@ private:
     static std::optional<std::string> check(const Options &options);
 
     bool convertOne(const std::string &input);
+    bool convertedOne(const std::string &input, const ConversionReport &conversionReport, const std::string &converted);
     std::optional<std::string> readAndConvert(const std::string &input, ConversionReport *report);
     bool writeTo(const std::string &input, const std::string &path, const std::string &bytes);
     // A problem with one input: a line on standard error, or an entry of the
@@ -44,6 +45,7 @@ private:
 
     Options mOptions;
     std::vector<std::string> mJsonReports;
+    std::optional<std::string> mFailure; // of the input at hand, for the JSON report
 
     // Every input of the run, known before anything is written, so that no
     // output lands on an input, under whatever name it is reached.

@@ -56,6 +56,9 @@ class ConversionReport
 public:
     enum Fate { Copied, Changed, Renumbered, Dropped };
     static constexpr std::size_t segmentShownBytes = 40;
+    // A report lists this many changed or dropped segments at most and
+    // counts the rest, so that its memory does not grow with the code.
+    static constexpr std::size_t entriesListed = 10000;
 
     struct Entry
     {
@@ -68,18 +71,24 @@ public:
 
     std::size_t segmentCount() const;
     std::size_t count(Fate fate) const { return mCounts[fate]; }
-    // The changed and dropped segments, in the order of the code.
+    // The changed and dropped segments, in the order of the code, up to
+    // entriesListed of them; and how many more there are.
     std::vector<Entry> entries() const;
+    std::size_t unlisted() const { return mUnlisted; }
 
     // "412 segments: 300 copied, 61 changed, 40 renumbered, 11 dropped"
     std::string summary() const;
-    // One line per entry: position, segment and reason.
+    // One line per entry: position, segment and reason; then how many
+    // more there are, if any.
     std::string details() const;
     // The counts and the entries as one JSON document, headed by the name
-    // of the input when one is given; and what stands in its place for an
-    // input that could not be converted.
-    std::string json(std::string_view input = {}) const;
+    // of the input when one is given, with what failed after the
+    // conversion, if anything; and what stands in its place for an input
+    // that could not be converted.
+    std::string json(std::string_view input = {}, std::string_view error = {}) const;
     static std::string jsonOfFailure(std::string_view input, std::string_view message);
+    // A JSON string of any bytes.
+    static std::string jsonString(std::string_view text);
 
     void clear();
 
@@ -103,6 +112,7 @@ private:
     Entry entryOf(const Note &note) const;
 
     std::array<std::size_t, 4> mCounts{};
+    std::size_t mUnlisted = 0;
     std::vector<Note> mNotes;
     std::string mNoted;
 };

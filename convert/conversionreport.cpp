@@ -151,11 +151,6 @@ const ReasonEntry &reasonEntry(SegmentReason reason)
     return reasons[std::size_t(reason)];
 }
 
-std::string jsonString(std::string_view text)
-{
-    return '"' + escaped(text, Escapes::Json) + '"';
-}
-
 } // namespace
 
 void ConversionReport::record(std::size_t position, std::string_view segment, std::string_view result,
@@ -170,6 +165,10 @@ void ConversionReport::record(std::size_t position, std::string_view segment, st
     ++mCounts[fate];
     if (fate != Changed && fate != Dropped)
         return;
+    if (mNotes.size() == entriesListed) {
+        ++mUnlisted;
+        return;
+    }
 
     const std::string_view shown = shownPart(segment);
     const std::string_view shownValue = shownPart(tested);
@@ -228,17 +227,22 @@ std::string ConversionReport::details() const
         text += "#" + number(std::int64_t(entry.position)) + " " + printable(entry.segment) + ": "
             + std::string(fateNames[entry.fate]) + ": " + entry.reason + "\n";
     }
+    if (mUnlisted > 0)
+        text += "... and " + number(std::int64_t(mUnlisted)) + " more segments changed or dropped\n";
     return text;
 }
 
-std::string ConversionReport::json(std::string_view input) const
+std::string ConversionReport::json(std::string_view input, std::string_view error) const
 {
     std::string text = "{";
     if (!input.empty())
         text += "\"input\": " + jsonString(input) + ", ";
+    if (!error.empty())
+        text += "\"error\": " + jsonString(error) + ", ";
     text += "\"segments\": " + number(std::int64_t(segmentCount()));
     for (int fate = Copied; fate <= Dropped; ++fate)
         text += ", \"" + std::string(fateNames[fate]) + "\": " + number(std::int64_t(mCounts[fate]));
+    text += ", \"unlisted\": " + number(std::int64_t(mUnlisted));
     text += ", \"entries\": [";
     for (std::size_t i = 0; i < mNotes.size(); ++i) {
         const Entry entry = entryOf(mNotes[i]);
@@ -251,6 +255,11 @@ std::string ConversionReport::json(std::string_view input) const
     return text;
 }
 
+std::string ConversionReport::jsonString(std::string_view text)
+{
+    return '"' + escaped(text, Escapes::Json) + '"';
+}
+
 std::string ConversionReport::jsonOfFailure(std::string_view input, std::string_view message)
 {
     return "{\"input\": " + jsonString(input) + ", \"error\": " + jsonString(message) + "}\n";
@@ -259,6 +268,7 @@ std::string ConversionReport::jsonOfFailure(std::string_view input, std::string_
 void ConversionReport::clear()
 {
     mCounts = {};
+    mUnlisted = 0;
     mNotes.clear();
     mNoted.clear();
 }

@@ -1,14 +1,22 @@
 #include "codefile.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <stdio.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,6 +40,16 @@ public:
     }
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
+    Descriptor(Descriptor &&other) noexcept : mFd(std::exchange(other.mFd, -1)) {}
+    Descriptor &operator=(Descriptor &&other) noexcept
+    {
+        if (this != &other) {
+            if (mFd >= 0)
+                ::close(mFd);
+            mFd = std::exchange(other.mFd, -1);
+        }
+        return *this;
+    }
 
     int get() const { return mFd; }
     // Closes now and says whether everything written reached the file.
@@ -121,12 +139,23 @@ std::string notAFile(mode_t mode)
     return "it is a device or a pipe, not a file";
 }
 
+// Waits until a descriptor someone left non-blocking takes more.
+bool waitWritable(int fd)
+{
+    pollfd poll{fd, POLLOUT, 0};
+    return ::poll(&poll, 1, -1) >= 0 || errno == EINTR;
+}
+
+// Short writes, interruptions and a full non-blocking pipe are waited out;
+// any other failure is the answer.
 std::optional<std::string> writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t count = ::write(fd, bytes.data(), bytes.size());
         if (count < 0) {
             if (errno == EINTR)
+                continue;
+            if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitWritable(fd))
                 continue;
             return reasonFor(errno);
         }
@@ -135,25 +164,27 @@ std::optional<std::string> writeAll(int fd, std::string_view bytes)
     return std::nullopt;
 }
 
-// The file a chain of symbolic links ends at, so that saving through a link
-// replaces the file and keeps the link. A link that leads nowhere names the
-// file to create.
-std::string followLinks(std::string path)
+std::optional<std::string> copyAll(int from, int to)
 {
-    for (int depth = 0; depth < 40; ++depth) {
-        std::string target(4096, '\0');
-        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        if (length < 0 || std::size_t(length) >= target.size())
-            return path;
-        target.resize(std::size_t(length));
-        if (target.front() != '/') {
-            const std::size_t slash = path.rfind('/');
-            if (slash != std::string::npos)
-                target = path.substr(0, slash + 1) + target;
-        }
-        path = std::move(target);
+    std::string block(std::size_t(64) << 10, '\0');
+    for (;;) {
+        const ssize_t count = ::read(from, block.data(), block.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return reasonFor(errno);
+        if (count == 0)
+            return std::nullopt;
+        if (auto failure = writeAll(to, std::string_view(block.data(), std::size_t(count))))
+            return failure;
     }
-    return path;
+}
+
+std::optional<std::string> sync(int fd)
+{
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP)
+        return reasonFor(errno);
+    return std::nullopt;
 }
 
 // "/dev/stdout" and its kin name a descriptor the program already holds,
@@ -175,56 +206,299 @@ std::optional<int> descriptorNamedBy(const std::string &path)
     return std::nullopt;
 }
 
-std::string temporaryNameFor(const std::string &path, int attempt)
+// The file a save writes, found once: the folder that holds it, open, and
+// its name there. Symbolic links are followed while finding it and never
+// after, so the file whose owner and mode are kept is the file replaced,
+// whatever happens to the path meanwhile.
+struct Target
 {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    return folder + "." + name + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(stamp % 1000000)
-        + "-" + std::to_string(attempt);
+    Descriptor folder{-1};
+    std::string name;
+    std::optional<struct stat> status; // nothing for a new file
+
+    bool unchanged() const
+    {
+        struct stat now;
+        if (::fstatat(folder.get(), name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0)
+            return !status && errno == ENOENT;
+        return status && now.st_dev == status->st_dev && now.st_ino == status->st_ino;
+    }
+};
+
+std::optional<std::string> resolve(std::string path, Target &target)
+{
+    Descriptor linkFolder(-1); // where a relative link is read from
+    for (int depth = 0;; ++depth) {
+        const std::size_t slash = path.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+        std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+        if (name.empty() || name == "." || name == "..")
+            return reasonFor(EISDIR);
+        const int start = path.front() == '/' || linkFolder.get() < 0 ? AT_FDCWD : linkFolder.get();
+        Descriptor opened(::openat(start, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (opened.get() < 0)
+            return reasonFor(errno);
+        struct stat status;
+        const bool exists = ::fstatat(opened.get(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+        if (!exists && errno != ENOENT)
+            return reasonFor(errno);
+        if (!exists || !S_ISLNK(status.st_mode)) {
+            target.folder = std::move(opened);
+            target.name = std::move(name);
+            target.status = exists ? std::optional<struct stat>(status) : std::nullopt;
+            return std::nullopt;
+        }
+        if (depth == 40)
+            return reasonFor(ELOOP);
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = ::readlinkat(opened.get(), name.c_str(), link.data(), link.size());
+        if (length <= 0)
+            return reasonFor(length < 0 ? errno : ENOENT);
+        link.resize(std::size_t(length));
+        path = std::move(link);
+        linkFolder = std::move(opened);
+    }
 }
 
-// Every byte goes to a new file beside the old one, reaches the disk, and
-// only then does the new file take the old one's name. Any failure on the
-// way removes the new file and leaves the old one untouched.
-std::optional<std::string> replace(const std::string &path, std::string_view bytes, const struct stat *existing)
+// The temporary file being written, for the signal handlers to remove if
+// the program is stopped meanwhile.
+volatile sig_atomic_t pendingFolder = -1;
+char pendingName[NAME_MAX + 1];
+constexpr int stoppingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction previousActions[std::size(stoppingSignals)];
+
+extern "C" void removePendingAndStop(int signal)
 {
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = temporaryNameFor(path, attempt);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd < 0 && errno != EEXIST)
+    if (pendingFolder >= 0)
+        ::unlinkat(pendingFolder, pendingName, 0);
+    for (std::size_t i = 0; i < std::size(stoppingSignals); ++i)
+        if (stoppingSignals[i] == signal)
+            ::sigaction(signal, &previousActions[i], nullptr);
+    ::raise(signal);
+}
+
+// Watches one temporary file at a time for as long as it exists: a signal
+// that stops the program removes it first. Signals the program ignores stay
+// ignored.
+class PendingTemporary
+{
+public:
+    PendingTemporary()
+    {
+        struct sigaction removing = {};
+        removing.sa_handler = removePendingAndStop;
+        sigfillset(&removing.sa_mask);
+        for (std::size_t i = 0; i < std::size(stoppingSignals); ++i) {
+            ::sigaction(stoppingSignals[i], nullptr, &previousActions[i]);
+            mInstalled[i] = previousActions[i].sa_handler != SIG_IGN;
+            if (mInstalled[i])
+                ::sigaction(stoppingSignals[i], &removing, nullptr);
+        }
+    }
+    ~PendingTemporary()
+    {
+        forget();
+        for (std::size_t i = 0; i < std::size(stoppingSignals); ++i)
+            if (mInstalled[i])
+                ::sigaction(stoppingSignals[i], &previousActions[i], nullptr);
+    }
+    PendingTemporary(const PendingTemporary &) = delete;
+    PendingTemporary &operator=(const PendingTemporary &) = delete;
+
+    // Named before it is created, so that no moment is left uncovered.
+    void watch(int folder, const std::string &name)
+    {
+        forget();
+        std::memcpy(pendingName, name.c_str(), name.size() + 1);
+        pendingFolder = folder;
+    }
+    void forget() { pendingFolder = -1; }
+
+private:
+    bool mInstalled[std::size(stoppingSignals)] = {};
+};
+
+// ".NAME.saving-XXXXXX" beside the file, shortened as needed so that it fits
+// any name the file system takes.
+std::string temporaryNameFor(int folder, const std::string &name)
+{
+    static constexpr std::string_view suffix = ".saving-";
+    static constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937 random(std::random_device{}());
+    long longest = ::fpathconf(folder, _PC_NAME_MAX);
+    longest = std::clamp(longest, 32L, long(NAME_MAX));
+    std::size_t kept = std::min(name.size(), std::size_t(longest) - 1 - suffix.size() - 6);
+    for (int i = 0; i < 3 && kept < name.size() && (static_cast<unsigned char>(name[kept]) & 0xc0) == 0x80; ++i)
+        --kept; // not inside a character
+    std::string temporary = "." + name.substr(0, kept) + std::string(suffix);
+    for (int i = 0; i < 6; ++i)
+        temporary += letters[random() % letters.size()];
+    return temporary;
+}
+
+// A new file beside the target that only its owner may read, whatever the
+// target's mode: nobody sees a byte of the code before it is in place.
+std::optional<std::string> createTemporary(const Target &target, PendingTemporary &pending, Descriptor &file,
+                                           std::string &temporary)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporaryNameFor(target.folder.get(), target.name);
+        pending.watch(target.folder.get(), temporary);
+        file = Descriptor(::openat(target.folder.get(), temporary.c_str(),
+                                   O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0600));
+        if (file.get() >= 0)
+            return std::nullopt;
+        pending.forget();
+        if (errno != EEXIST)
             return reasonFor(errno);
     }
-    if (fd < 0)
-        return reasonFor(EEXIST);
-    Descriptor file(fd);
+    return reasonFor(EEXIST);
+}
 
-    auto fail = [&temporary](int error) -> std::optional<std::string> {
-        ::unlink(temporary.c_str());
-        return reasonFor(error);
-    };
-    if (existing) {
-        // The new file takes the old one's permissions, and its owner where
-        // the system allows it.
-        if (::fchown(file.get(), existing->st_uid, existing->st_gid) != 0) {
-            // Only root may give a file away; anyone else keeps their own.
-        }
-        if (::fchmod(file.get(), existing->st_mode & 07777) != 0)
-            return fail(errno);
+mode_t currentUmask()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("Umask:", 0) == 0)
+            return mode_t(std::stoul(line.substr(6), nullptr, 8));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// The old file's owner, group, mode, ACLs and extended attributes on the
+// new one. False when any of them cannot be kept (only root may give a file
+// to another user; a non-root saver may not set a group it is not in).
+bool carryOver(int to, const Target &target)
+{
+    const struct stat &old = *target.status;
+    if (::fchown(to, old.st_uid, old.st_gid) != 0 || ::fchmod(to, old.st_mode & 07777) != 0)
+        return false;
+    Descriptor from(::openat(target.folder.get(), target.name.c_str(),
+                             O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (from.get() < 0)
+        return false;
+    std::string names(4096, '\0');
+    ssize_t length = ::flistxattr(from.get(), names.data(), names.size());
+    if (length < 0 && errno == ERANGE) {
+        names.resize(std::size_t(::flistxattr(from.get(), nullptr, 0)) + 1);
+        length = ::flistxattr(from.get(), names.data(), names.size());
     }
-    if (std::optional<std::string> failure = writeAll(file.get(), bytes)) {
-        ::unlink(temporary.c_str());
+    if (length < 0)
+        return errno == ENOTSUP;
+    names.resize(std::size_t(length));
+    for (std::size_t start = 0; start < names.size(); start = names.find('\0', start) + 1) {
+        const char *name = names.c_str() + start;
+        const ssize_t size = ::fgetxattr(from.get(), name, nullptr, 0);
+        std::string value(std::size_t(std::max<ssize_t>(size, 0)), '\0');
+        if (size < 0 || ::fgetxattr(from.get(), name, value.data(), value.size()) != size
+            || ::fsetxattr(to, name, value.data(), value.size(), 0) != 0)
+            return false;
+    }
+    return true;
+}
+
+const char changedMeanwhile[] = "the file changed while the code was being saved; it was left as it was";
+
+// Rewrites the file itself, for what a new file in its place would lose:
+// its other names (hard links), or an owner, group, ACL or attribute the
+// saver may not set. The old bytes are copied aside first and put back if
+// anything fails, and stopping signals wait until it is done, so the file
+// is never left half-written.
+std::optional<std::string> rewriteInPlace(const Target &target, std::string_view bytes)
+{
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    Descriptor file(::openat(target.folder.get(), target.name.c_str(), O_WRONLY | flags));
+    if (file.get() < 0)
+        return reasonFor(errno);
+    struct stat status;
+    if (::fstat(file.get(), &status) != 0 || status.st_ino != target.status->st_ino || !S_ISREG(status.st_mode))
+        return changedMeanwhile;
+    Descriptor old(::openat(target.folder.get(), target.name.c_str(), O_RDONLY | flags));
+    if (old.get() < 0)
+        return "cannot keep a copy of the old code: " + reasonFor(errno);
+
+    PendingTemporary pending;
+    Descriptor copy(-1);
+    std::string copyName;
+    if (auto failure = createTemporary(target, pending, copy, copyName))
         return failure;
+    auto failed = [&](std::string reason) -> std::optional<std::string> {
+        ::unlinkat(target.folder.get(), copyName.c_str(), 0);
+        return reason;
+    };
+    if (auto failure = copyAll(old.get(), copy.get()); failure || (failure = sync(copy.get())))
+        return failed(*failure);
+
+    sigset_t stopping, previous;
+    sigemptyset(&stopping);
+    for (const int signal : stoppingSignals)
+        sigaddset(&stopping, signal);
+    ::pthread_sigmask(SIG_BLOCK, &stopping, &previous);
+    std::optional<std::string> failure;
+    bool copyKept = false;
+    if (::ftruncate(file.get(), 0) != 0)
+        failure = reasonFor(errno);
+    if (!failure)
+        failure = writeAll(file.get(), bytes);
+    if (!failure)
+        failure = sync(file.get());
+    if (failure) {
+        const bool restored = ::ftruncate(file.get(), 0) == 0 && ::lseek(file.get(), 0, SEEK_SET) == 0
+            && ::lseek(copy.get(), 0, SEEK_SET) == 0 && !copyAll(copy.get(), file.get()) && !sync(file.get());
+        if (!restored) {
+            copyKept = true; // the only copy of the old code now
+            pending.forget();
+            failure = *failure + "; the old code is kept in " + copyName;
+        }
     }
-    if (::fsync(file.get()) != 0 && errno != EINVAL && errno != ENOTSUP)
-        return fail(errno);
+    if (!copyKept)
+        ::unlinkat(target.folder.get(), copyName.c_str(), 0);
+    pending.forget();
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return failure;
+}
+
+// Every byte goes to a new private file beside the old one and reaches the
+// disk; the new file takes the old one's owner, group, mode, ACLs and
+// attributes, and only then its name, in one rename. Any failure on the way
+// removes the new file and leaves the old one untouched.
+std::optional<std::string> replace(const Target &target, std::string_view bytes)
+{
+    if (target.status && target.status->st_nlink > 1)
+        return rewriteInPlace(target, bytes);
+
+    PendingTemporary pending;
+    Descriptor file(-1);
+    std::string temporary;
+    if (auto failure = createTemporary(target, pending, file, temporary))
+        return failure;
+    auto failed = [&](std::optional<std::string> reason) {
+        ::unlinkat(target.folder.get(), temporary.c_str(), 0);
+        return reason;
+    };
+    if (auto failure = writeAll(file.get(), bytes))
+        return failed(failure);
+    if (auto failure = sync(file.get()))
+        return failed(failure);
+    if (target.status && !carryOver(file.get(), target)) {
+        failed(std::nullopt);
+        return rewriteInPlace(target, bytes);
+    }
+    if (!target.status && ::fchmod(file.get(), 0666 & ~currentUmask()) != 0)
+        return failed(reasonFor(errno));
     if (file.release() != 0)
-        return fail(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0)
-        return fail(errno);
+        return failed(reasonFor(errno));
+    if (!target.unchanged())
+        return failed(std::string(changedMeanwhile));
+    // A new file never takes the place of one that appeared meanwhile.
+    const unsigned flags = target.status ? 0 : RENAME_NOREPLACE;
+    if (::renameat2(target.folder.get(), temporary.c_str(), target.folder.get(), target.name.c_str(), flags) != 0
+        && !(errno == EINVAL && flags
+             && ::renameat(target.folder.get(), temporary.c_str(), target.folder.get(), target.name.c_str()) == 0))
+        return failed(errno == EEXIST ? std::string(changedMeanwhile) : reasonFor(errno));
+    pending.forget();
+    sync(target.folder.get()); // the rename itself, on the disk
     return std::nullopt;
 }
 
@@ -294,26 +568,22 @@ std::optional<std::string> write(const std::string &path, std::string_view bytes
             return writeAll(*fd, bytes);
         }
     }
-    struct stat status;
-    if (::stat(path.c_str(), &status) != 0) {
-        if (errno != ENOENT)
+    Target target;
+    if (auto failure = resolve(path, target))
+        return failure;
+    if (!target.status || S_ISREG(target.status->st_mode))
+        return replace(target, bytes);
+    if (targets == Targets::Streams && isStream(target.status->st_mode)) {
+        Descriptor stream(::openat(target.folder.get(), target.name.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
+        if (stream.get() < 0)
             return reasonFor(errno);
-        return replace(followLinks(path), bytes, nullptr);
-    }
-    if (S_ISREG(status.st_mode))
-        return replace(followLinks(path), bytes, &status);
-    if (targets == Targets::Streams && isStream(status.st_mode)) {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-        if (fd < 0)
-            return reasonFor(errno);
-        Descriptor stream(fd);
         if (std::optional<std::string> failure = writeAll(stream.get(), bytes))
             return failure;
         if (stream.release() != 0)
             return reasonFor(errno);
         return std::nullopt;
     }
-    return notAFile(status.st_mode);
+    return notAFile(target.status->st_mode);
 }
 
 std::optional<std::string> writeStandardOutput(std::string_view bytes)
