@@ -1,6 +1,7 @@
 #include "ui_qvrtomorvane.h"
 
 #include "app/codefiledrop.h"
+#include "convert/conversion.h"
 #include "convert/convertbutton.h"
 #include "forms/formstyle.h"
 #include "forms/ui_about.h"
@@ -29,6 +30,10 @@
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <cerrno>
+#include <cstring>
+#include <new>
 
 namespace {
 
@@ -291,6 +296,9 @@ void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
     conversionSummaryLabel = new QLabel(statusbar);
     conversionSummaryLabel->setObjectName(QString::fromUtf8("conversionSummaryLabel"));
     statusbar->addWidget(conversionSummaryLabel, 1);
+    previewNoteLabel = new QLabel(statusbar);
+    previewNoteLabel->setObjectName(QString::fromUtf8("previewNoteLabel"));
+    statusbar->addPermanentWidget(previewNoteLabel);
     actionConversionDetails = new QAction(window);
     actionConversionDetails->setObjectName(QString::fromUtf8("actionConversionDetails"));
     actionConversionDetails->setEnabled(savePushButton->isEnabled());
@@ -324,22 +332,46 @@ CodeSession &Ui_QVRtoMorvane::session()
 
 // Only a regular file is read: a device or a pipe might never end, or never
 // start, and the window would wait for it.
+// A file whose first bytes cannot begin a code is refused before it is read
+// whole, so a video dropped by mistake costs nothing; one that cannot be
+// read says why in the status bar. Nothing a file holds can stop the window.
 void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
 {
     const BusyCursor busy;
     const CodeSession::Ticket ticket = session().startLoad();
-    CodeFile::Read read = CodeFile::read(QFile::encodeName(path).toStdString(), CodeFile::Sources::RegularFiles);
-    if (read.status != CodeFile::Read::Done)
-        showSession(session().refuseUnreadable(ticket));
-    else
-        showSession(session().load(ticket, std::move(read.bytes), path.toStdString()));
+    std::string reason;
+    try {
+        CodeFile::Read read = CodeFile::read(QFile::encodeName(path).toStdString(), CodeFile::Sources::RegularFiles,
+                                             CodeText::mayBeginCode);
+        switch (read.status) {
+        case CodeFile::Read::Done:
+            return showSession(session().load(ticket, std::move(read.bytes), path.toStdString()));
+        case CodeFile::Read::NotACode:
+            return showSession(session().refuseCode(ticket));
+        case CodeFile::Read::TooLarge:
+            reason = std::string("it holds more than ") + CodeFile::largestCodeText + ", and a code is a few kilobytes";
+            break;
+        default:
+            reason = read.reason;
+            break;
+        }
+    } catch (const std::bad_alloc &) {
+        reason = std::strerror(ENOMEM);
+    }
+    showSession(session().refuseUnreadable(ticket));
+    statusbar->showMessage(translated("Cannot read \"%1\": %2").arg(path, QString::fromLocal8Bit(reason.c_str())));
 }
 
 void Ui_QVRtoMorvane::loadCodeText(const QString &text, const QString &source)
 {
     const BusyCursor busy;
     const CodeSession::Ticket ticket = session().startLoad();
-    showSession(session().load(ticket, text.toStdString(), source.toStdString()));
+    try {
+        showSession(session().load(ticket, text.toStdString(), source.toStdString()));
+    } catch (const std::bad_alloc &) {
+        showSession(session().refuseUnreadable(ticket));
+        statusbar->showMessage(translated("Cannot paste: %1").arg(QString::fromLocal8Bit(std::strerror(ENOMEM))));
+    }
 }
 
 namespace {
@@ -359,12 +391,21 @@ void Ui_QVRtoMorvane::showSession(unsigned changes)
     const CodeSession &held = session();
     if (changes & CodeSession::UpperPane) {
         qvrCodeTextEdit->setPlaceholderText(translated(held.placeholder().data()));
-        showCode(qvrCodeTextEdit, fromUtf8(held.upperText()));
+        showCode(qvrCodeTextEdit, fromUtf8(CodeText::preview(held.upperText())));
     }
     if (changes & CodeSession::PathLabel)
         loadPathLabel->setText(fromUtf8(held.path()));
     if (changes & CodeSession::LowerPane)
-        showCode(morvaneCodeTextEdit, fromUtf8(held.shownConversion()));
+        showCode(morvaneCodeTextEdit, fromUtf8(CodeText::preview(held.shownConversion())));
+    if (changes & (CodeSession::UpperPane | CodeSession::LowerPane)) {
+        // A code too long to lay out shows its start; this says so.
+        const std::string above = CodeText::previewNote(held.upperText().size());
+        const std::string below = CodeText::previewNote(held.shownConversion().size());
+        previewNoteLabel->setText(
+            (above.empty() ? QString() : translated("Above: %1").arg(fromUtf8(above)))
+            + (above.empty() || below.empty() ? QString() : QStringLiteral(" "))
+            + (below.empty() ? QString() : translated("Below: %1").arg(fromUtf8(below))));
+    }
     if (changes & CodeSession::Controls) {
         convertPushButton->updateEnabledState();
         // Save, Copy and the details offer the code the lower pane shows,

@@ -64,6 +64,8 @@ public:
     // once Convert shows the code, the segments in a dialog.
     QAction *actionConversionDetails;
     QLabel *conversionSummaryLabel;
+    // Says when a pane shows only the start of a long code.
+    QLabel *previewNoteLabel;
     CodeFileDrop *codeFileDrop;
 
     void setupUi(QMainWindow *window);

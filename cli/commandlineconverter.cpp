@@ -217,8 +217,9 @@ bool CommandLineConverter::convertedOne(const std::string &input, const Conversi
 
 std::optional<std::string> CommandLineConverter::readAndConvert(const std::string &input, ConversionReport *conversionReport)
 {
-    CodeFile::Read read = input == standardStream ? CodeFile::readStandardInput()
-                                                  : CodeFile::read(input, CodeFile::Sources::Anything);
+    CodeFile::Read read = input == standardStream
+        ? CodeFile::readStandardInput(CodeText::mayBeginCode)
+        : CodeFile::read(input, CodeFile::Sources::Anything, CodeText::mayBeginCode);
     switch (read.status) {
     case CodeFile::Read::Done:
         break;
@@ -229,6 +230,9 @@ std::optional<std::string> CommandLineConverter::readAndConvert(const std::strin
     case CodeFile::Read::Refused:
     case CodeFile::Read::Failed:
         report(input, "cannot read: " + read.reason);
+        return std::nullopt;
+    case CodeFile::Read::NotACode:
+        report(input, Conversion::invalidCodeMessage);
         return std::nullopt;
     }
 

@@ -43,6 +43,11 @@ unsigned CodeSession::refuseUnreadable(Ticket ticket)
     return isCurrent(ticket) ? refuse(Upper::UnreadableFile) : 0;
 }
 
+unsigned CodeSession::refuseCode(Ticket ticket)
+{
+    return isCurrent(ticket) ? refuse(Upper::RefusedCode) : 0;
+}
+
 // A refused code leaves the lower pane, Save and Copy with the conversion
 // they had, which still says whose it is; there is nothing left to convert.
 unsigned CodeSession::refuse(Upper upper)

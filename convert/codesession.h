@@ -50,8 +50,10 @@ public:
     // clipboardName): both are read as a code file's text, carriage
     // returns dropped alike, then converted and judged.
     unsigned load(Ticket ticket, std::string bytes, std::string_view name);
-    // A file that could not be read at all.
+    // A file that could not be read at all, or whose first bytes cannot
+    // begin a code (CodeText::mayBeginCode), refused before it is read whole.
     unsigned refuseUnreadable(Ticket ticket);
+    unsigned refuseCode(Ticket ticket);
     // A load whose dialog was cancelled.
     unsigned cancel();
     unsigned convert();

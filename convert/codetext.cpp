@@ -230,3 +230,34 @@ std::string CodeText::encode(std::string text)
         return text;
     return repairUtf8(text, Tail::Replace);
 }
+
+bool CodeText::mayBeginCode(std::string_view head)
+{
+    const std::string text = decode(std::string(head));
+    // Nothing but carriage returns so far, or a file too short to hold a
+    // code: the conversion will say.
+    if (text.size() < 3)
+        return true;
+    return Conversion::isAcceptedVersion(Conversion::versionPrefix(text));
+}
+
+std::string_view CodeText::preview(std::string_view code)
+{
+    if (code.size() <= previewBytes)
+        return code;
+    std::size_t end = previewBytes;
+    for (int i = 0; i < 3 && (static_cast<unsigned char>(code[end]) & 0xc0) == 0x80; ++i)
+        --end;
+    return code.substr(0, end);
+}
+
+std::string CodeText::previewNote(std::size_t codeSize)
+{
+    if (codeSize <= previewBytes)
+        return {};
+    std::string size = std::to_string(codeSize);
+    for (std::size_t at = size.size(); at > 3; at -= 3)
+        size.insert(at - 3, ",");
+    return "Showing the first " + std::to_string(previewBytes / 1024) + " KB of " + size
+        + " bytes; Save and Copy give the whole code.";
+}

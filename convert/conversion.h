@@ -130,6 +130,19 @@ std::string decode(std::string bytes);
 // added. Valid UTF-8 comes back as it is.
 std::string encode(std::string text);
 
+// Whether a file whose first bytes (a few kilobytes, or all of a shorter
+// file) are these may hold a code: read as a file's text, it must begin
+// with an accepted version. Lets a video dropped by mistake be refused
+// before it is read whole.
+bool mayBeginCode(std::string_view head);
+
+// How much of a code a pane shows: all of it up to previewBytes, else its
+// start, never cut inside a character; and what says so beside the pane
+// (nothing for a code shown whole). Save and Copy always take all of it.
+inline constexpr std::size_t previewBytes = 64 * 1024;
+std::string_view preview(std::string_view code);
+std::string previewNote(std::size_t codeSize);
+
 } // namespace CodeText
 
 namespace StringTools {

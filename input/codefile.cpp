@@ -75,18 +75,48 @@ bool waitReadable(int fd)
 // regular file is read into one buffer of its size. A stream of unknown
 // length is read in blocks that double up to 64 MiB and are joined once at
 // its end, so what it holds never exceeds what was read by more than a block.
-CodeFile::Read readAll(int fd, const struct stat &status)
+// Reads up to size bytes, fewer only at the end.
+std::optional<std::string> readUpTo(int fd, std::string &bytes, std::size_t size)
+{
+    bytes.assign(size, '\0');
+    std::size_t filled = 0;
+    while (filled < size) {
+        const ssize_t count = ::read(fd, bytes.data() + filled, size - filled);
+        if (count < 0 && (errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK) && waitReadable(fd))))
+            continue;
+        if (count < 0)
+            return reasonFor(errno);
+        if (count == 0)
+            break;
+        filled += std::size_t(count);
+    }
+    bytes.resize(filled);
+    return std::nullopt;
+}
+
+CodeFile::Read readAll(int fd, const struct stat &status, CodeFile::HeadCheck mayBeginCode)
 {
     using CodeFile::largestCode;
     const bool regular = S_ISREG(status.st_mode);
+    std::vector<std::string> blocks;
+    std::uint64_t total = 0;
+    // The first bytes are judged before anything else is read or held.
+    if (mayBeginCode) {
+        std::string head;
+        if (auto failure = readUpTo(fd, head, CodeFile::headBytes))
+            return {CodeFile::Read::Failed, {}, *failure};
+        if (!mayBeginCode(head))
+            return {CodeFile::Read::NotACode, {}, {}};
+        total = head.size();
+        blocks.push_back(std::move(head));
+    }
     if (regular && std::uint64_t(status.st_size) > largestCode)
         return {CodeFile::Read::TooLarge, {}, {}};
 
     constexpr std::size_t largestBlock = std::size_t(64) << 20;
-    std::vector<std::string> blocks;
-    std::string block(regular ? std::size_t(status.st_size) + 1 : std::size_t(64) << 10, '\0');
+    const std::size_t rest = std::uint64_t(status.st_size) > total ? std::size_t(std::uint64_t(status.st_size) - total) : 0;
+    std::string block(regular ? rest + 1 : std::size_t(64) << 10, '\0');
     std::size_t filled = 0;
-    std::uint64_t total = 0;
     for (;;) {
         if (filled == block.size()) {
             const std::size_t next = std::min(block.size() * 2, largestBlock);
@@ -522,7 +552,7 @@ void reserveStandardStreams()
     }
 }
 
-Read read(const std::string &path, Sources sources)
+Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode)
 {
     // Opening a FIFO for reading waits for a writer; the window must not,
     // so it opens without waiting and looks at what it got first.
@@ -542,10 +572,10 @@ Read read(const std::string &path, Sources sources)
         return {Read::Failed, {}, reasonFor(EISDIR)};
     if (sources == Sources::RegularFiles && !S_ISREG(status.st_mode))
         return {Read::Refused, {}, notAFile(status.st_mode)};
-    return readAll(file.get(), status);
+    return readAll(file.get(), status, mayBeginCode);
 }
 
-Read readStandardInput()
+Read readStandardInput(HeadCheck mayBeginCode)
 {
     if (standardStreamClosed[0])
         return {Read::Failed, {}, reasonFor(EBADF)};
@@ -554,7 +584,7 @@ Read readStandardInput()
         return {Read::Failed, {}, reasonFor(errno)};
     if (S_ISDIR(status.st_mode))
         return {Read::Failed, {}, reasonFor(EISDIR)};
-    return readAll(STDIN_FILENO, status);
+    return readAll(STDIN_FILENO, status, mayBeginCode);
 }
 
 std::optional<std::string> write(const std::string &path, std::string_view bytes, Targets targets)

@@ -25,7 +25,7 @@ enum class Sources {
 
 struct Read
 {
-    enum Status { Done, Refused, TooLarge, Failed } status = Failed;
+    enum Status { Done, Refused, TooLarge, Failed, NotACode } status = Failed;
     std::string bytes;  // the whole file when Done
     std::string reason; // why not, for Failed and Refused
 };
@@ -36,8 +36,14 @@ struct Read
 // so that reading or writing them still fails as it should.
 void reserveStandardStreams();
 
-Read read(const std::string &path, Sources sources);
-Read readStandardInput();
+// Whether the first headBytes bytes (all of a shorter file) may begin a
+// code: a file they cannot begin is refused as NotACode before the rest of
+// it is read, whatever its size.
+using HeadCheck = bool (*)(std::string_view head);
+inline constexpr std::size_t headBytes = 4096;
+
+Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode = nullptr);
+Read readStandardInput(HeadCheck mayBeginCode = nullptr);
 
 enum class Targets {
     RegularFiles, // the window: anything else is refused

@@ -99,6 +99,15 @@ Table readTable(const QString &path)
 
 const QString tablePath = QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/tests/data/session-sequences.json");
 
+// A pane shows the start of a long code.
+QByteArray shownPart(const QByteArray &key, const QByteArray &value)
+{
+    if (key != "upper" && key != "lower")
+        return value;
+    const std::string_view shown = CodeText::preview(std::string_view(value.constData(), std::size_t(value.size())));
+    return QByteArray(shown.data(), qsizetype(shown.size()));
+}
+
 QByteArray onOff(bool on)
 {
     return on ? "on" : "off";
@@ -256,7 +265,7 @@ void tst_SessionTable::sequences()
         expected.insert(step.expected);
         expected.remove("saved-as"); // the page's download name; the window asks for one
         for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-            QVERIFY2(seen.value(it.key()) == it.value(),
+            QVERIFY2(seen.value(it.key()) == shownPart(it.key(), it.value()),
                      qPrintable(QString::fromLatin1(step.words.join(' ') + ": " + it.key() + " is \""
                                                     + seen.value(it.key()).left(200) + "\", not \""
                                                     + it.value().left(200) + '"')));

@@ -5,10 +5,6 @@
 // and the status show come from it; this script only passes the user's
 // steps in and puts what a step changed into the page.
 (() => {
-  // A text area lays its text out whole, which takes seconds for megabytes;
-  // past this many bytes a pane shows the start of a code and its size.
-  // Save and Copy always take the whole code.
-  const previewBytes = 64 * 1024;
   // What a step changed (CodeSession::Change).
   const UpperPane = 1;
   const PathLabel = 2;
@@ -23,7 +19,7 @@
   const UpperCode = 1;
   // qvr_text
   const Text = { upper: 0, placeholder: 1, path: 2, shownConversion: 3, saveName: 4, summary: 5, details: 6,
-    clipboardName: 7 };
+    clipboardName: 7, upperPreview: 8, lowerPreview: 9, upperNote: 10, lowerNote: 11 };
 
   const $ = (id) => document.getElementById(id);
   const ui = {
@@ -65,28 +61,25 @@
   }
   const text = (which) => decoder.decode(bytes(which));
 
-  // At most previewBytes, never ending inside a character.
-  function showCode(pane, note, code) {
-    let end = Math.min(code.length, previewBytes);
-    while (end < code.length && end > 0 && (code[end] & 0xc0) === 0x80)
-      end -= 1;
-    pane.value = decoder.decode(code.subarray(0, end));
-    note.hidden = end === code.length;
-    note.textContent = note.hidden ? ''
-      : `Showing the first ${Math.round(previewBytes / 1024)} KB of ${code.length.toLocaleString('en')} bytes; `
-        + 'Save and Copy give the whole code.';
+  // A text area lays its text out whole, which takes seconds for megabytes:
+  // a pane shows the start of a long code and says so. Save and Copy
+  // always take the whole code.
+  function showCode(pane, note, which) {
+    pane.value = text(`${which}Preview`);
+    note.textContent = text(`${which}Note`);
+    note.hidden = !note.textContent;
   }
 
   // Puts into the page what a step of the session changed.
   function show(changes) {
     if (changes & UpperPane) {
       ui.qvr.placeholder = text('placeholder');
-      showCode(ui.qvr, ui.qvrNote, bytes('upper'));
+      showCode(ui.qvr, ui.qvrNote, 'upper');
     }
     if (changes & PathLabel)
       ui.path.textContent = text('path');
     if (changes & LowerPane) {
-      showCode(ui.morvane, ui.morvaneNote, bytes('shownConversion'));
+      showCode(ui.morvane, ui.morvaneNote, 'lower');
       ui.details.open = false;
       ui.detailsText.textContent = '';
     }

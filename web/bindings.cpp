@@ -36,7 +36,10 @@ enum State : unsigned {
     UpperShift = 4, // CodeSession::Upper, in the bits above
 };
 
-enum Text { UpperText, Placeholder, Path, ShownConversion, SaveName, Summary, Details, ClipboardName };
+enum Text {
+    UpperText, Placeholder, Path, ShownConversion, SaveName, Summary, Details, ClipboardName,
+    UpperPreview, LowerPreview, UpperNote, LowerNote, // what a pane shows of a long code, and says of it
+};
 
 } // namespace
 
@@ -93,6 +96,10 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_text(int which)
     case Summary: text = built = held.summary(); break;
     case Details: text = built = held.details(); break;
     case ClipboardName: text = CodeSession::clipboardName; break;
+    case UpperPreview: text = CodeText::preview(held.upperText()); break;
+    case LowerPreview: text = CodeText::preview(held.shownConversion()); break;
+    case UpperNote: text = built = CodeText::previewNote(held.upperText().size()); break;
+    case LowerNote: text = built = CodeText::previewNote(held.shownConversion().size()); break;
     default: break;
     }
     where[0] = std::uint32_t(reinterpret_cast<std::uintptr_t>(text.data()));
