@@ -2,6 +2,7 @@
 
 #include "input/codefile.h"
 
+#include <csignal>
 #include <cstdio>
 #include <new>
 
@@ -10,6 +11,9 @@ int main(int argc, char *argv[])
     // Before anything opens a file, so that none can land on a closed
     // standard stream.
     CodeFile::reserveStandardStreams();
+    // A reader that went away is a failure to write like any other: said,
+    // and an exit of 1.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         return CommandLineConverter().run(std::vector<std::string>(argv, argv + argc));
     } catch (const std::bad_alloc &) {

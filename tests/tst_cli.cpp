@@ -72,6 +72,8 @@ private slots:
     void failedCommitKeepsOldFile();
     void reasonsForAnOrdinaryUser();
     void report();
+    void reportJsonIsOneDocument_data();
+    void reportJsonIsOneDocument();
     void usageErrors_data();
     void usageErrors();
     void helpAndVersion();
@@ -491,6 +493,47 @@ void tst_Cli::report()
              QStringLiteral("cannot read: No such file or directory"));
 }
 
+void tst_Cli::reportJsonIsOneDocument_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("standard output full") << QStringLiteral("\"$0\" --report-json code.txt > /dev/full")
+                                          << QStringLiteral("cannot write to standard output: No space left on device");
+    QTest::newRow("standard output a pipe no one reads")
+        << QStringLiteral("{ sleep 0.3; \"$0\" --report-json code.txt; echo $? > status; } | true; exit $(cat status)")
+        << QStringLiteral("cannot write to standard output: Broken pipe");
+    QTest::newRow("output file full") << QStringLiteral("\"$0\" --report-json code.txt -o /dev/full")
+                                      << QStringLiteral("cannot write /dev/full: No space left on device");
+    QTest::newRow("output folder is a file") << QStringLiteral("\"$0\" --report-json -d code.txt code.txt")
+                                             << QStringLiteral("code.txt: cannot create the output directory: Not a directory");
+    // 20 MB of segments that are all dropped, with too little memory.
+    QTest::newRow("out of memory")
+        << QStringLiteral("{ printf '107**zz1'; yes _cd1 | head -n 5000000 | tr -d '\\n'; } > cd.txt && "
+                          "ulimit -v 30000 && \"$0\" --report-json cd.txt > /dev/null")
+        << QStringLiteral("out of memory");
+}
+
+// Whatever fails, and when, standard error holds one JSON document, with
+// the error where the input's entry is, and the exit status is 1.
+void tst_Cli::reportJsonIsOneDocument()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, error);
+#if defined(__SANITIZE_ADDRESS__)
+    if (error == QStringLiteral("out of memory"))
+        QSKIP("AddressSanitizer reserves more address space than any memory limit leaves");
+#endif
+    TestFiles::write(path(QStringLiteral("code.txt")), code);
+    const TestFiles::Run run = TestFiles::run({"/bin/sh", "-c", "cd \"$1\" && " + script.toStdString(),
+                                               TestFiles::converter(), bytes(mDir->path())});
+    QCOMPARE(run.exitCode, 1);
+    QJsonParseError parsed;
+    const QJsonObject json = QJsonDocument::fromJson(run.err, &parsed).object();
+    QVERIFY2(parsed.error == QJsonParseError::NoError, run.err.left(300));
+    QCOMPARE(json.value(QStringLiteral("error")).toString(), error);
+}
+
 void tst_Cli::usageErrors_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -500,6 +543,7 @@ void tst_Cli::usageErrors_data()
     QTest::newRow("two inputs to one output") << QStringList{"a", "b"};
     QTest::newRow("standard input into directory") << QStringList{"-d", "b", "-"};
     QTest::newRow("both reports") << QStringList{"--report", "--report-json"};
+    QTest::newRow("output named twice") << QStringList{"-o", "a", "-o", "b", "c"};
 }
 
 void tst_Cli::usageErrors()

@@ -35,6 +35,8 @@ private slots:
     void endlessInput();
     void oneHugeSegment_data();
     void oneHugeSegment();
+    void windowBoundsItsWork();
+    void reportMemoryIsBounded();
 
 private:
     TestFiles::Run mTypical; // a typical 100 MB code through the converter
@@ -71,6 +73,7 @@ void tst_LargeInputs::windowAndConverterAgree()
     const QString previous = path(QStringLiteral("previous.txt"));
     TestFiles::write(previous, "107**aa1.2.3");
     loadThroughDialog(previous);
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
 
     const QString input = path(QStringLiteral("input.txt"));
     TestFiles::write(input, content);
@@ -92,7 +95,10 @@ void tst_LargeInputs::windowAndConverterAgree()
     QCOMPARE(mUi->loadPathLabel->text(), input);
     QVERIFY(mUi->convertPushButton->isEnabled());
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), mUi->convertPushButton->mConvertedText());
+    // A pane shows at most the start of a long code, and says so.
+    const QString shown = mUi->morvaneCodeTextEdit->toPlainText();
+    QVERIFY(shown.size() <= 64 * 1024 && mUi->convertPushButton->mConvertedText().startsWith(shown));
+    QCOMPARE(mUi->previewNoteLabel->text().isEmpty(), shown.size() == mUi->convertPushButton->mConvertedText().size());
 
     const QString fromWindow = path(QStringLiteral("window.txt"));
     DialogDriver::chooseFile(fromWindow);
@@ -120,6 +126,7 @@ void tst_LargeInputs::unreadableChoices()
     const QString previous = path(QStringLiteral("previous.txt"));
     TestFiles::write(previous, "107**aa1.2.3");
     loadThroughDialog(previous);
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
 
     if (dialogWarns)
         DialogDriver::whenModal<QMessageBox>([](QMessageBox *box) { box->accept(); });
@@ -143,26 +150,30 @@ void tst_LargeInputs::unreadableChoices()
 void tst_LargeInputs::endlessInput_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("message");
 
-    QTest::newRow("/dev/zero named") << QStringLiteral("\"$0\" /dev/zero") << QByteArray("/dev/zero");
-    QTest::newRow("/dev/urandom on standard input") << QStringLiteral("\"$0\" < /dev/urandom")
-                                                    << QByteArray("(standard input)");
+    const QByteArray tooLarge = ": cannot read: it holds more than 2 GiB, and a code is a few kilobytes\n";
+    QTest::newRow("/dev/zero named") << QStringLiteral("exec \"$0\" /dev/zero") << "/dev/zero: " + invalidMessage.toUtf8() + '\n';
+    QTest::newRow("/dev/urandom on standard input") << QStringLiteral("exec \"$0\" < /dev/urandom")
+                                                    << "(standard input): " + invalidMessage.toUtf8() + '\n';
+    QTest::newRow("zeros behind a good header") << QStringLiteral("exec \"$0\" < <(printf '107**zz1'; exec cat /dev/zero)")
+                                                << "(standard input)" + tooLarge;
 }
 
-// A stream that never ends is cut off at the largest code there can be:
-// a clear message, well within two minutes and 3 GB.
+// A stream that never ends is refused as soon as its first bytes cannot
+// begin a code, or else cut off at the largest code there can be: a clear
+// message, well within two minutes and 3 GB.
 void tst_LargeInputs::endlessInput()
 {
     QFETCH(QString, script);
-    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, message);
 
     const TestFiles::Run run =
-        TestFiles::run({"/bin/bash", "-c", "exec " + script.toStdString(), TestFiles::converter()}, {}, {}, 120);
+        TestFiles::run({"/bin/bash", "-c", script.toStdString(), TestFiles::converter()}, {}, {}, 120);
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, name + ": cannot read: it holds more than 2 GiB, and a code is a few kilobytes\n");
+    QCOMPARE(run.err, message);
     QVERIFY2(run.peakKilobytes < 3'000'000'000 / 1024, qPrintable(QString::number(run.peakKilobytes)));
-    qInfo("%s: %.1f s, %ld MB at most", name.constData(), run.seconds, run.peakKilobytes / 1024);
+    qInfo("%.1f s, %ld MB at most", run.seconds, run.peakKilobytes / 1024);
 }
 
 void tst_LargeInputs::oneHugeSegment_data()
@@ -198,6 +209,54 @@ void tst_LargeInputs::oneHugeSegment()
           mTypical.seconds, mTypical.peakKilobytes / 1024);
     QVERIFY(run.seconds <= 3 * mTypical.seconds);
     QVERIFY(run.peakKilobytes <= 3 * mTypical.peakKilobytes);
+}
+
+// A 1.5 GB video dropped by mistake is refused at once, and a code of 64 MB
+// shows its start: the window lays out a bounded part of any code, while
+// Save and Copy take all of it.
+void tst_LargeInputs::windowBoundsItsWork()
+{
+    const QString video = path(QStringLiteral("holiday.mp4"));
+    TestFiles::write(video, QByteArray("\x00\x00\x00\x20" "ftypisom", 12));
+    QVERIFY(QFile::resize(video, qint64(1536) << 20));
+    QElapsedTimer timer;
+    timer.start();
+    dropFile(video);
+    const qint64 refusedAfter = timer.elapsed();
+    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), invalidMessage);
+    QVERIFY2(refusedAfter < 1000, qPrintable(QString::number(refusedAfter)));
+
+    const QString large = path(QStringLiteral("large.txt"));
+    TestFiles::write(large, QByteArray::fromStdString(CodeGenerator(5).code(std::size_t(64) << 20)).replace('\n', '.'));
+    timer.restart();
+    dropFile(large);
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    const qint64 shownAfter = timer.elapsed();
+    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().size() <= 64 * 1024);
+    QVERIFY(mUi->previewNoteLabel->text().contains(QStringLiteral("Showing the first 64 KB of 67,108,")));
+    const QString saved = path(QStringLiteral("saved.txt"));
+    DialogDriver::chooseFile(saved);
+    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
+    QVERIFY(TestFiles::read(saved) == TestFiles::runConverter({large}).out);
+    qInfo("1.5 GB video refused in %lld ms; 64 MB code loaded and converted in %lld ms", refusedAfter, shownAfter);
+}
+
+// The report lists a bounded number of segments and counts the rest, so a
+// code of a hundred megabytes of dropped segments costs what its bytes do.
+void tst_LargeInputs::reportMemoryIsBounded()
+{
+    const TestFiles::Run run = TestFiles::run(
+        {"/bin/bash", "-c",
+         "{ printf '107**zz1'; yes _cd1 | head -n 25000000 | tr -d '\\n'; } > \"$1\" && exec \"$0\" --report-json \"$1\"",
+         TestFiles::converter(), QFile::encodeName(path(QStringLiteral("dropped.txt"))).toStdString()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("105**zz1"));
+    const QJsonObject json = QJsonDocument::fromJson(run.err).object();
+    QCOMPARE(json.value(QStringLiteral("dropped")).toInt(), 25000000);
+    QCOMPARE(json.value(QStringLiteral("entries")).toArray().size(), 10000);
+    QCOMPARE(json.value(QStringLiteral("unlisted")).toInt(), 25000000 - 10000);
+    QVERIFY2(run.peakKilobytes < 3 * 100'000, qPrintable(QString::number(run.peakKilobytes)));
+    qInfo("--report-json on 100 MB of dropped segments: %.1f s, %ld MB at most", run.seconds, run.peakKilobytes / 1024);
 }
 
 QTEST_MAIN(tst_LargeInputs)

@@ -302,6 +302,10 @@ void tst_MainWindow::refusesWhatIsNotAFile()
     QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
     QCOMPARE(mUi->loadPathLabel->text(), previous);
     QCOMPARE(mUi->convertPushButton->mConvertedText(), QStringLiteral("105**aa1"));
+    // The status bar says why.
+    const QString status = mUi->statusbar->currentMessage();
+    QVERIFY2(status.startsWith(QStringLiteral("Cannot read \"%1\": ").arg(chosen)) && status.contains(QStringLiteral("not a file")),
+             qPrintable(status));
 }
 
 // Key presses in the read-only pane still send its text, but change
