@@ -474,6 +474,10 @@ void Ui_QVRtoMorvane::pasteCode()
 
 void Ui_QVRtoMorvane::copyConvertedCode()
 {
-    QGuiApplication::clipboard()->setText(convertPushButton->mConvertedText());
-    statusbar->showMessage(translated("Morvane code copied."), 5000);
+    try {
+        QGuiApplication::clipboard()->setText(convertPushButton->mConvertedText());
+        statusbar->showMessage(translated("Morvane code copied."), 5000);
+    } catch (const std::bad_alloc &) {
+        statusbar->showMessage(translated("Cannot copy: %1").arg(QString::fromLocal8Bit(std::strerror(ENOMEM))));
+    }
 }
