@@ -280,6 +280,15 @@ std::optional<std::string> resolve(std::string path, Target &target)
         }
         if (depth == 40)
             return reasonFor(ELOOP);
+        // As the kernel's protected_symlinks does for open(): in a sticky
+        // folder anyone may write (/tmp), a link is followed only when its
+        // owner is the saver or the folder's owner.
+        struct stat folderStatus;
+        if (::fstat(opened.get(), &folderStatus) != 0)
+            return reasonFor(errno);
+        if ((folderStatus.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH) && status.st_uid != ::geteuid()
+            && status.st_uid != folderStatus.st_uid)
+            return reasonFor(EACCES);
         std::string link(PATH_MAX, '\0');
         const ssize_t length = ::readlinkat(opened.get(), name.c_str(), link.data(), link.size());
         if (length <= 0)

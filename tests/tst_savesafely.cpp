@@ -50,6 +50,12 @@ while kill -0 $swapper 2>/dev/null; do "$0" code.txt -o attic/out.txt 2>/dev/nul
 now=$(stat -c %u:%g:%a private/secret)
 [ "$now" = 0:0:600 ] || { echo "private/secret is $now after $saves saves"; exit 1; }
 )sh");
+    QTest::newRow("a link another user left in a shared folder is not followed") << true << QStringLiteral(R"sh(
+mkdir -m 700 private && echo SECRET > private/secret && mkdir -m 1777 shared
+setpriv --reuid=1001 --regid=1001 --clear-groups ln -s ../private/secret shared/out.txt
+"$0" code.txt -o shared/out.txt 2> err && { echo "followed"; exit 1; }
+grep -q 'Permission denied' err && [ "$(cat private/secret)" = SECRET ] || { cat err; exit 1; }
+)sh");
     QTest::newRow("nobody reads the new code before it is in place") << true << QStringLiteral(R"sh(
 echo OLD > secret.txt && chmod 600 secret.txt && mkdir spy && chown 1001 spy
 setpriv --reuid=1001 --regid=1001 --clear-groups perl -e '
