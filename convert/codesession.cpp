@@ -1,5 +1,7 @@
 #include "codesession.h"
 
+#include <algorithm>
+
 namespace {
 
 const std::string nothing;
@@ -110,11 +112,6 @@ const std::string &CodeSession::heldCode() const
 const std::string &CodeSession::shownConversion() const
 {
     return mShown ? mShown->saved : nothing;
-}
-
-const std::string &CodeSession::shownName() const
-{
-    return mShown ? mShown->name : nothing;
 }
 
 // "hero.txt" gives "hero-morvane.txt"; a pasted code "morvane-code.txt".

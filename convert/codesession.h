@@ -70,8 +70,7 @@ public:
     // The saved form of the conversion shown below: the bytes Save writes
     // and Copy copies, or nothing.
     const std::string &shownConversion() const;
-    // The name of the code it came from, and a file name for saving it.
-    const std::string &shownName() const;
+    // A file name for saving it, after the code it came from.
     std::string saveName() const;
     // What the pass that made it did with its segments (made in the same
     // pass as the conversion, so it always describes the one shown): the
