@@ -265,7 +265,8 @@ std::optional<std::string> resolve(std::string path, Target &target)
         if (name.empty() || name == "." || name == "..")
             return reasonFor(EISDIR);
         const int start = path.front() == '/' || linkFolder.get() < 0 ? AT_FDCWD : linkFolder.get();
-        Descriptor opened(::openat(start, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        // O_PATH: a folder one may write to but not list is as good as any.
+        Descriptor opened(::openat(start, folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (opened.get() < 0)
             return reasonFor(errno);
         struct stat status;
@@ -365,6 +366,8 @@ std::string temporaryNameFor(int folder, const std::string &name)
     static constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     static std::mt19937 random(std::random_device{}());
     long longest = ::fpathconf(folder, _PC_NAME_MAX);
+    if (longest <= 0)
+        longest = NAME_MAX;
     longest = std::clamp(longest, 32L, long(NAME_MAX));
     std::size_t kept = std::min(name.size(), std::size_t(longest) - 1 - suffix.size() - 6);
     for (int i = 0; i < 3 && kept < name.size() && (static_cast<unsigned char>(name[kept]) & 0xc0) == 0x80; ++i)
@@ -537,7 +540,9 @@ std::optional<std::string> replace(const Target &target, std::string_view bytes)
              && ::renameat(target.folder.get(), temporary.c_str(), target.folder.get(), target.name.c_str()) == 0))
         return failed(errno == EEXIST ? std::string(changedMeanwhile) : reasonFor(errno));
     pending.forget();
-    sync(target.folder.get()); // the rename itself, on the disk
+    // The rename itself, on the disk, where the folder can be opened for it.
+    if (Descriptor folder(::openat(target.folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)); folder.get() >= 0)
+        sync(folder.get());
     return std::nullopt;
 }
 

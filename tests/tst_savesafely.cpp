@@ -88,6 +88,10 @@ setpriv --reuid=1001 --regid=1001 --clear-groups "$0" code.txt -o open/theirs.tx
 grep -q 'Permission denied' err || { cat err; exit 1; }
 [ "$(cat open/theirs.txt)" = OLD ] && [ "$(stat -c %u:%a open/theirs.txt)" = 1002:644 ] || { echo "changed"; exit 1; }
 )sh");
+    QTest::newRow("a folder one may write to but not list takes a save") << true << QStringLiteral(R"sh(
+mkdir -m 733 drop && setpriv --reuid=1001 --regid=1001 --clear-groups "$0" code.txt -o drop/out.txt || exit 1
+[ "$(cat drop/out.txt)" = 105**aa1 ] && [ "$(stat -c %u drop/out.txt)" = 1001 ] || { echo "not saved"; exit 1; }
+)sh");
     QTest::newRow("every name of a hard-linked file gets the new code") << false << QStringLiteral(R"sh(
 echo OLD > a.txt && ln a.txt b.txt && "$0" code.txt -o a.txt || exit 1
 [ "$(cat b.txt)" = 105**aa1 ] && [ "$(stat -c %h a.txt)" = 2 ] || { echo "b.txt holds $(cat b.txt)"; exit 1; }
