@@ -115,11 +115,27 @@
     return core._qvr_load(ticket, code, content.length, put(source), source.length);
   }
 
+  const megabytes = (size) => `${(size / 2 ** 20).toLocaleString('en', { maximumFractionDigits: 1 })} MB`;
+
+  // A file is judged by its first bytes before it is read whole, so a video
+  // dropped by mistake costs nothing, and one too large for the page is
+  // refused with both sizes, before it is read at all.
   async function loadFile(file) {
     await ready;
     const ticket = core._qvr_start_load();
     let content;
     try {
+      const head = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
+      if (!core._qvr_may_begin_code(put(head), head.length)) {
+        counted(core._qvr_refuse_code(ticket));
+        return;
+      }
+      if (file.size > core._qvr_largest_code()) {
+        counted(core._qvr_refuse_unreadable(ticket));
+        ui.message.textContent = `${file.name} holds ${megabytes(file.size)}; this page converts codes of up to `
+          + `${megabytes(core._qvr_largest_code())}.`;
+        return;
+      }
       content = new Uint8Array(await file.arrayBuffer());
     } catch {
       counted(core._qvr_refuse_unreadable(ticket));

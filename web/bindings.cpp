@@ -68,6 +68,24 @@ EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_unreadable(CodeSession::Ticket ticket)
     return session().refuseUnreadable(ticket);
 }
 
+EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_code(CodeSession::Ticket ticket)
+{
+    return session().refuseCode(ticket);
+}
+
+// Takes the buffer and frees it.
+EMSCRIPTEN_KEEPALIVE int qvr_may_begin_code(char *head, std::size_t size)
+{
+    return CodeText::mayBeginCode(taken(head, size));
+}
+
+// The largest code the page takes: reading, converting and keeping one
+// needs about three times its size, and the module's memory ends at 2 GiB.
+EMSCRIPTEN_KEEPALIVE double qvr_largest_code()
+{
+    return double(std::size_t(256) << 20);
+}
+
 EMSCRIPTEN_KEEPALIVE unsigned qvr_cancel() { return session().cancel(); }
 EMSCRIPTEN_KEEPALIVE unsigned qvr_convert() { return session().convert(); }
 EMSCRIPTEN_KEEPALIVE unsigned qvr_clear() { return session().clear(); }

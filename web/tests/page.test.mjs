@@ -4,7 +4,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, truncateSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import {
@@ -182,6 +182,33 @@ test('layout at 360 and 1280 pixels, light and dark', async () => {
       await page.screenshot({ path: join(process.env.QVRTOMORVANE_SCREENSHOTS, `web-${width}-${scheme}.png`), fullPage: width === 360 });
     await context.close();
   }
+});
+
+// A video chosen by mistake is refused by its first bytes, whatever its
+// size, and a code too large for the page is refused with both sizes,
+// before either is read; the page goes on converting.
+test('the wrong file or one too large is refused before it is read', async () => {
+  const { context, page, problems } = await open(shared.browser);
+  const video = file('holiday.mp4', Buffer.from([0, 0, 0, 0x20, 0x66, 0x74, 0x79, 0x70]));
+  truncateSync(video, Math.round(1.1 * 2 ** 30));
+  const started = Date.now();
+  await chooseFile(page, video);
+  assert.ok(Date.now() - started < 1000, `${Date.now() - started} ms`);
+  assert.equal((await state(page)).upper, invalidMessage);
+
+  const large = file('large.txt', '107**zz1');
+  truncateSync(large, 300 * 2 ** 20);
+  await chooseFile(page, large);
+  const shown = await state(page);
+  assert.deepEqual([shown.upper, shown.upperPlaceholder, shown.convert], ['', invalidMessage, false]);
+  assert.equal(await page.textContent('#statusMessage'),
+    'large.txt holds 300 MB; this page converts codes of up to 256 MB.');
+
+  await chooseFile(page, file('example.txt', exampleCode));
+  await page.click('#convertPushButton');
+  assert.equal((await state(page)).lower, exampleConverted);
+  assert.deepEqual(problems, []);
+  await context.close();
 });
 
 // A 10 MB code: the page shows its start and size, never blocks for half a
