@@ -17,6 +17,7 @@
   const DetailsOn = 8;
   const upperOf = (state) => state >> 4;
   const UpperCode = 1;
+  const UpperUnreadable = 3;
   // qvr_text
   const Text = { upper: 0, placeholder: 1, path: 2, shownConversion: 3, saveName: 4, summary: 5, details: 6,
     clipboardName: 7, upperPreview: 8, lowerPreview: 9, upperNote: 10, lowerNote: 11 };
@@ -24,6 +25,7 @@
   const $ = (id) => document.getElementById(id);
   const ui = {
     load: $('loadPushButton'),
+    paste: $('pastePushButton'),
     file: $('fileInput'),
     path: $('loadPathLabel'),
     qvr: $('qvrCodeTextEdit'),
@@ -34,6 +36,7 @@
     save: $('savePushButton'),
     copy: $('copyPushButton'),
     clear: $('clearPushButton'),
+    statusbar: $('statusbar'),
     summary: $('conversionSummaryLabel'),
     message: $('statusMessage'),
     details: $('conversionDetails'),
@@ -90,15 +93,41 @@
       ui.copy.disabled = !(state & CopyOn);
       ui.details.hidden = !(state & DetailsOn);
       ui.summary.textContent = text('summary');
-      ui.message.textContent = '';
+      say('');
+      // The next step is the primary button: Convert, then Save, else Load.
+      const next = !ui.convert.disabled ? ui.convert : !ui.save.disabled ? ui.save : ui.load;
+      for (const button of [ui.load, ui.convert, ui.save])
+        button.classList.toggle('primary', button === next);
     }
   }
 
+  // What just happened, for everyone and for screen readers (the status is
+  // live); a failure looks like one.
+  function say(message, failed = false) {
+    ui.message.textContent = message;
+    ui.message.classList.toggle('error', failed);
+  }
+
+  // What a finished load says, in the user's words.
+  function sayLoaded(source) {
+    const state = core._qvr_state();
+    const what = source === text('clipboardName') ? 'The pasted text' : source;
+    if (upperOf(state) === UpperCode)
+      say(`Loaded ${source === text('clipboardName') ? 'the pasted code' : source}.`);
+    else if (upperOf(state) === UpperUnreadable)
+      say(`${what} could not be read.`, true);
+    else
+      say(`${what} is not a QVR code.`, true);
+  }
+
   // Each load, landed or not, is counted, so that a test knows when the
-  // page is done with it.
-  function counted(changes) {
-    document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
+  // page is done with it. A load a later one overtook changes nothing and
+  // says nothing.
+  function counted(changes, source) {
     show(changes);
+    if (changes && source !== undefined)
+      sayLoaded(source);
+    document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
   }
 
   function put(content) {
@@ -127,32 +156,56 @@
     try {
       const head = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
       if (!core._qvr_may_begin_code(put(head), head.length)) {
-        counted(core._qvr_refuse_code(ticket));
+        counted(core._qvr_refuse_code(ticket), file.name);
         return;
       }
       if (file.size > core._qvr_largest_code()) {
-        counted(core._qvr_refuse_unreadable(ticket));
-        ui.message.textContent = `${file.name} holds ${megabytes(file.size)}; this page converts codes of up to `
-          + `${megabytes(core._qvr_largest_code())}.`;
+        const changes = core._qvr_refuse_unreadable(ticket);
+        counted(changes);
+        if (changes) {
+          say(`${file.name} holds ${megabytes(file.size)}; this page converts codes of up to `
+            + `${megabytes(core._qvr_largest_code())}.`, true);
+        }
         return;
       }
       content = new Uint8Array(await file.arrayBuffer());
     } catch {
-      counted(core._qvr_refuse_unreadable(ticket));
+      counted(core._qvr_refuse_unreadable(ticket), file.name);
       return;
     }
-    counted(handOver(ticket, content, file.name));
+    counted(handOver(ticket, content, file.name), file.name);
   }
 
   // Pasted text loads as a file's text: the session reads it as one.
   async function loadText(pasted) {
     await ready;
-    counted(handOver(core._qvr_start_load(), encoder.encode(pasted), text('clipboardName')));
+    counted(handOver(core._qvr_start_load(), encoder.encode(pasted), text('clipboardName')), text('clipboardName'));
   }
 
+  // Where the clipboard may not be read, says how to paste instead.
+  async function pasteFromClipboard() {
+    let pasted;
+    try {
+      pasted = await navigator.clipboard.readText();
+    } catch {
+      say('This browser does not let the page read the clipboard: press Ctrl+V, or on a phone long-press '
+        + 'the box above the convert button and choose Paste.', true);
+      return;
+    }
+    if (!pasted)
+      say('The clipboard holds no text to paste.', true);
+    else
+      loadText(pasted);
+  }
+
+  // The result takes the focus (Convert, which had it, turns itself off),
+  // and a narrow screen brings Save, Copy and the status into view.
   function convert() {
     show(core._qvr_convert());
     ui.morvane.disabled = false;
+    ui.morvane.focus({ preventScroll: true });
+    if (window.matchMedia('(max-width: 40rem)').matches)
+      ui.statusbar.scrollIntoView({ block: 'nearest' });
   }
 
   // Exactly the bytes qvrtomorvane-cli writes: UTF-8, no byte-order mark,
@@ -168,20 +221,27 @@
     setTimeout(() => URL.revokeObjectURL(url), 60000);
   }
 
+  // Says whether the copy took; the fallback's text area stays out of
+  // sight and out of the page's flow, so nothing scrolls.
   async function copy() {
     const converted = text('shownConversion');
+    let copied = true;
     try {
       await navigator.clipboard.writeText(converted);
     } catch {
       const area = document.createElement('textarea');
       area.value = converted;
+      area.style.cssText = 'position: fixed; top: 0; left: 0; width: 1px; height: 1px; opacity: 0';
       document.body.append(area);
       area.select();
-      document.execCommand('copy');
+      copied = document.execCommand('copy');
       area.remove();
-      ui.copy.focus();
+      ui.copy.focus({ preventScroll: true });
     }
-    ui.message.textContent = 'Morvane code copied.';
+    if (copied)
+      say('Morvane code copied.');
+    else
+      say('The browser refused to copy: select the code in the lower box and copy it.', true);
   }
 
   async function clear() {
@@ -190,6 +250,10 @@
   }
 
   ui.load.addEventListener('click', () => ui.file.click());
+  ui.paste.addEventListener('click', pasteFromClipboard);
+  // The upper box takes a paste (a long press on a phone offers it) and
+  // nothing else: no typing, no dropped text.
+  ui.qvr.addEventListener('beforeinput', (event) => event.preventDefault());
   ui.file.addEventListener('change', () => {
     if (ui.file.files.length === 1)
       loadFile(ui.file.files[0]);
@@ -216,8 +280,13 @@
   });
   document.addEventListener('drop', (event) => {
     event.preventDefault();
-    if (event.dataTransfer.files.length === 1)
-      loadFile(event.dataTransfer.files[0]);
+    const { files } = event.dataTransfer;
+    if (files.length === 1)
+      loadFile(files[0]);
+    else if (files.length > 1)
+      say('Drop one file at a time.', true);
+    else
+      say('Only a file can be dropped here; to load a code as text, paste it.', true);
   });
   document.addEventListener('paste', (event) => {
     const pasted = event.clipboardData.getData('text/plain');

@@ -184,6 +184,84 @@ test('layout at 360 and 1280 pixels, light and dark', async () => {
   }
 });
 
+// On a phone: a code pasted with the button, or with a long press into the
+// upper box (which takes a paste and no typing); every outcome said in the
+// live status, failures marked as such; after Convert the result has the
+// focus and Save and Copy are in view.
+test('on a phone: paste, feedback and the next step', async () => {
+  const { context, page, problems } = await open(shared.browser, shared.server.url,
+    { viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true });
+  const message = async () => ({
+    text: await page.textContent('#statusMessage'),
+    failed: await page.evaluate(() => document.getElementById('statusMessage').classList.contains('error')),
+  });
+  const pasteIntoBox = (text) => page.evaluate((text) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', text);
+    document.getElementById('qvrCodeTextEdit')
+      .dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  }, text);
+  const loaded = async (action) => {
+    const before = await page.evaluate(() => Number(document.body.dataset.loads ?? 0));
+    await action();
+    await page.waitForFunction((before) => Number(document.body.dataset.loads ?? 0) > before, before);
+  };
+
+  await page.tap('#pastePushButton');
+  await page.waitForFunction(() => document.getElementById('statusMessage').textContent !== '');
+  assert.match((await message()).text, /long-press the box above the convert button and choose Paste/);
+  assert.equal((await message()).failed, true);
+
+  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: shared.server.url });
+  await page.evaluate((code) => navigator.clipboard.writeText(code), exampleCode);
+  await loaded(() => page.tap('#pastePushButton'));
+  assert.deepEqual(await message(), { text: 'Loaded the pasted code.', failed: false });
+  assert.equal(await page.getAttribute('#convertPushButton', 'class'), 'primary');
+  await page.focus('#qvrCodeTextEdit');
+  await page.keyboard.type('typed');
+  assert.equal((await state(page)).upper, exampleCode);
+
+  await loaded(() => pasteIntoBox('108**zz'));
+  assert.deepEqual(await message(), { text: 'The pasted text is not a QVR code.', failed: true });
+  await loaded(() => pasteIntoBox(exampleCode));
+  await page.tap('#convertPushButton');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'morvaneCodeTextEdit');
+  const inView = await page.evaluate(() => ['savePushButton', 'copyPushButton', 'statusbar'].every((id) => {
+    const box = document.getElementById(id).getBoundingClientRect();
+    return box.top >= 0 && box.bottom <= window.innerHeight + 1;
+  }));
+  assert.ok(inView, 'Save, Copy and the status are in view');
+  assert.equal((await state(page)).status, '14 segments: 3 copied, 5 changed, 4 renumbered, 2 dropped');
+  assert.equal(await page.getAttribute('#savePushButton', 'class'), 'primary');
+
+  // A copy the browser refuses says so, and nothing scrolls.
+  await page.evaluate(() => {
+    navigator.clipboard.writeText = () => Promise.reject(new DOMException('denied', 'NotAllowedError'));
+    document.execCommand = () => false;
+  });
+  const scrolled = await page.evaluate(() => window.scrollY);
+  await page.tap('#copyPushButton');
+  await page.waitForFunction(() => document.getElementById('statusMessage').textContent !== '');
+  assert.deepEqual(await message(), {
+    text: 'The browser refused to copy: select the code in the lower box and copy it.', failed: true });
+  assert.equal(await page.evaluate(() => window.scrollY), scrolled);
+
+  for (const [files, text, said] of [[['a.txt', 'b.txt'], '', 'Drop one file at a time.'],
+    [[], exampleCode, 'Only a file can be dropped here; to load a code as text, paste it.']]) {
+    await page.evaluate(({ files, text }) => {
+      const data = new DataTransfer();
+      for (const name of files)
+        data.items.add(new File(['107**zz1'], name));
+      if (text)
+        data.setData('text/plain', text);
+      document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+    }, { files, text });
+    assert.deepEqual(await message(), { text: said, failed: true });
+  }
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
 // A video chosen by mistake is refused by its first bytes, whatever its
 // size, and a code too large for the page is refused with both sizes,
 // before either is read; the page goes on converting.
