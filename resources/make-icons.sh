@@ -4,7 +4,7 @@
 # SVG are outlines (see outline-letters.py), so no font is needed here.
 set -euo pipefail
 cd "$(dirname "$0")"
-for size in 16 24 32 48 256; do
+for size in 16 24 32 48 192 256 512; do
     rsvg-convert -w "$size" -h "$size" qvrtomorvane.svg -o "icons/qvrtomorvane-$size.png"
 done
 # 256 stays PNG inside the .ico; the small sizes are stored as 32-bit bitmaps.

@@ -296,6 +296,16 @@
     loadText(pasted);
   });
 
+  // Served from a host, the page can be installed and then opens and
+  // converts with no network; opened from disk it asks for nothing at all.
+  if (location.protocol === 'https:' || location.protocol === 'http:') {
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+    navigator.serviceWorker?.register('sw.js').catch(() => {});
+  }
+
   // For the tests: the page's own way from a file's bytes to the bytes it
   // saves, through the session as a load and a Convert.
   window.QVRtoMorvane = {

@@ -2,11 +2,14 @@
 // (WebAssembly embedded) and the page's script written into it, the icon as
 // a data address, and a Content-Security-Policy that lets in exactly those
 // two scripts and that style, and no request at all.
-//   node assemble.mjs TEMPLATE STYLE MODULE SCRIPT ICON OUTPUT
+// Beside it, for a host that serves it: the service worker, its cache named
+// after the page it holds.
+//   node assemble.mjs TEMPLATE STYLE MODULE SCRIPT ICON OUTPUT WORKER
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
 
-const [template, style, module, script, icon, output] = process.argv.slice(2);
+const [template, style, module, script, icon, output, worker] = process.argv.slice(2);
 const read = (path) => readFileSync(path, 'utf8');
 const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
 
@@ -24,6 +27,9 @@ const policy = [
   `script-src ${hash(moduleText)} ${hash(scriptText)} 'wasm-unsafe-eval'`,
   `style-src ${hash(styleText)}`,
   'img-src data:',
+  // Served from a host, the page links its manifest and starts its worker.
+  "manifest-src 'self'",
+  "worker-src 'self'",
   "base-uri 'none'",
   "form-action 'none'",
 ].join('; ');
@@ -50,3 +56,5 @@ for (;;) {
   page = page.slice(match.index + match[0].length);
 }
 writeFileSync(output, result);
+const version = createHash('sha256').update(result).digest('hex').slice(0, 16);
+writeFileSync(join(dirname(output), 'sw.js'), read(worker).replace('@VERSION@', version));

@@ -3,7 +3,7 @@
 import { chromium } from 'playwright-core';
 import { after, before } from 'node:test';
 import { createServer } from 'node:http';
-import { readFileSync } from 'node:fs';
+import { existsSync, readFileSync } from 'node:fs';
 import { spawnSync } from 'node:child_process';
 import { dirname } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -38,20 +38,29 @@ export function sharedBrowser() {
   return shared;
 }
 
-// A static host for the page on 127.0.0.1; it serves the one file.
+// A static host on 127.0.0.1 for the page and what the build puts beside
+// it; while offline() says so, it answers nothing, as a network that is gone.
+const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json' };
 export async function serve() {
-  const page = readFileSync(pagePath);
+  const folder = dirname(pagePath);
+  const state = { offline: false };
   const server = createServer((request, response) => {
-    if (request.url === '/' || request.url === '/index.html') {
-      response.writeHead(200, { 'content-type': 'text/html; charset=utf-8' });
-      response.end(page);
-    } else {
+    const name = request.url === '/' ? 'index.html' : request.url.slice(1).split('?')[0];
+    const type = types[name.slice(name.lastIndexOf('.'))];
+    if (state.offline) {
+      request.socket.destroy();
+    } else if (!type || name.includes('/') || !existsSync(`${folder}/${name}`)) {
       response.writeHead(404);
       response.end();
+    } else {
+      response.writeHead(200, { 'content-type': type });
+      response.end(readFileSync(`${folder}/${name}`));
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close(),
+    offline: (on) => { state.offline = on; } };
 }
 
 // Opens the page and waits for its module; problems are collected, and so

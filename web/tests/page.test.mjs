@@ -7,6 +7,7 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, truncateSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import {
   chooseFile, converterOutput, converterPath, makeCodePath, open, pageUrl, save, sharedBrowser, state,
 } from './browser.mjs';
@@ -33,7 +34,10 @@ test('opens from disk and from a static host with no error and no request', asyn
     await page.click('#convertPushButton');
     assert.equal((await state(page)).lower, exampleConverted);
     assert.deepEqual(problems, [], url);
-    assert.deepEqual(requests.filter((request) => request !== url && !request.startsWith('data:')), [], url);
+    // From disk nothing at all; from a host only what installing it needs.
+    const beside = url === pageUrl ? [] : ['manifest.webmanifest', 'sw.js'].map((name) => url + name);
+    assert.deepEqual(requests.filter((request) => request !== url && !request.startsWith('data:')
+      && !beside.includes(request)), [], url);
     await context.close();
   }
 });
@@ -260,6 +264,61 @@ test('on a phone: paste, feedback and the next step', async () => {
   }
   assert.deepEqual(problems, []);
   await context.close();
+});
+
+// Served from a host: a valid manifest with icons, a service worker that
+// takes the page in, and with the network gone the page reloads and
+// converts.
+test('installable, and converts offline once served', async () => {
+  const { context, page, problems } = await open(shared.browser, shared.server.url);
+  const manifestUrl = await page.evaluate(() => document.querySelector('link[rel=manifest]').href);
+  const manifest = await (await context.request.get(manifestUrl)).json();
+  assert.deepEqual([manifest.name, manifest.start_url, manifest.display], ['QVRtoMorvane', './', 'standalone']);
+  for (const icon of manifest.icons) {
+    const response = await context.request.get(new URL(icon.src, manifestUrl).href);
+    assert.equal(response.headers()['content-type'], 'image/png');
+    assert.ok(['192x192', '512x512'].includes(icon.sizes));
+  }
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), 'the worker serves the page');
+
+  shared.server.offline(true);
+  await context.setOffline(true);
+  try {
+    await page.reload();
+    await page.waitForFunction(() => document.body.dataset.ready === 'true');
+    await chooseFile(page, file('offline.txt', exampleCode));
+    await page.click('#convertPushButton');
+    assert.equal((await state(page)).lower, exampleConverted);
+  } finally {
+    shared.server.offline(false);
+  }
+  assert.deepEqual(problems, []);
+  await context.close();
+});
+
+// axe-core, injected for the test alone (the page's own policy lets no
+// script in), finds nothing to fix in the empty, converted and refused
+// states, light and dark.
+test('accessible in every state, light and dark', async () => {
+  const axe = readFileSync(fileURLToPath(import.meta.resolve('axe-core/axe.min.js')), 'utf8');
+  for (const colorScheme of ['light', 'dark']) {
+    const { context, page } = await open(shared.browser, pageUrl, { colorScheme, bypassCSP: true });
+    await page.addScriptTag({ content: axe });
+    const check = async (state) => {
+      const { violations } = await page.evaluate(() => window.axe.run());
+      assert.deepEqual(violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(' ')}`), [],
+        `${colorScheme}, ${state}`);
+    };
+    await check('empty');
+    await chooseFile(page, file('a11y.txt', exampleCode));
+    await page.click('#convertPushButton');
+    await check('converted');
+    await chooseFile(page, file('a11y-refused.txt', '108**zz'));
+    await check('refused');
+    await context.close();
+  }
 });
 
 // A video chosen by mistake is refused by its first bytes, whatever its
