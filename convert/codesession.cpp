@@ -19,17 +19,19 @@ unsigned CodeSession::load(Ticket ticket, std::string bytes, std::string_view na
         return 0;
     auto loaded = std::make_shared<Converted>();
     loaded->code = CodeText::decode(std::move(bytes));
-    if (Conversion::convert(loaded->code, loaded->saved, &loaded->report) != ConversionOutcome::Converted)
+    if (Conversion::judge(loaded->code) != ConversionOutcome::Converted)
         return refuse(Upper::RefusedCode);
-    loaded->saved = CodeText::encode(std::move(loaded->saved));
     loaded->name = name;
 
     unsigned changes = UpperPane | PathLabel | Controls;
     // The lower pane keeps a conversion of the very same code, which is then
     // this code's as much as the earlier one's; any other it must not show
     // beside the new code.
-    if (mShown && mShown->code == loaded->code)
+    if (mShown && mShown->code == loaded->code) {
+        loaded->saved = std::move(mShown->saved);
+        loaded->report = std::move(mShown->report);
         mShown = loaded;
+    }
     else if (mShown) {
         mShown.reset();
         changes |= LowerPane;
@@ -69,10 +71,19 @@ unsigned CodeSession::cancel()
     return UpperPane;
 }
 
+// One pass makes the conversion and its report, when the conversion is
+// first shown: a load only reads and judges the code, so neither step keeps
+// a page busy for the time of both, and the report always describes the
+// conversion it is shown with.
 unsigned CodeSession::convert()
 {
     if (!canConvert())
         return 0;
+    if (!mHeld->saved) {
+        std::string converted;
+        Conversion::convert(mHeld->code, converted, &mHeld->report);
+        mHeld->saved = CodeText::encode(std::move(converted));
+    }
     mShown = mHeld;
     return LowerPane | Controls;
 }
@@ -111,7 +122,7 @@ const std::string &CodeSession::heldCode() const
 
 const std::string &CodeSession::shownConversion() const
 {
-    return mShown ? mShown->saved : nothing;
+    return mShown ? *mShown->saved : nothing;
 }
 
 // "hero.txt" gives "hero-morvane.txt"; a pasted code "morvane-code.txt".

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,9 +73,8 @@ public:
     const std::string &shownConversion() const;
     // A file name for saving it, after the code it came from.
     std::string saveName() const;
-    // What the pass that made it did with its segments (made in the same
-    // pass as the conversion, so it always describes the one shown): the
-    // summary line, and its changed and dropped segments one to a line;
+    // What became of its segments, made in the same pass as the conversion
+    // shown: the summary line, and its changed and dropped segments one to a line;
     // nothing when no conversion is shown.
     std::string summary() const;
     std::string details() const;
@@ -85,11 +85,13 @@ public:
     bool canShowDetails() const { return canSave(); }
 
 private:
+    // A code taken, and once shown, its conversion in the form Save writes
+    // and its report, made together by one pass.
     struct Converted
     {
         std::string code;
         std::string name;
-        std::string saved;
+        std::optional<std::string> saved;
         ConversionReport report;
     };
 
@@ -99,8 +101,8 @@ private:
     Ticket mLatestTicket = 0;
     Upper mUpper = Upper::Nothing;
     std::string mPath;
-    std::shared_ptr<const Converted> mHeld;
-    std::shared_ptr<const Converted> mShown;
+    std::shared_ptr<Converted> mHeld;
+    std::shared_ptr<Converted> mShown;
 };
 
 #endif // CODESESSION_H

@@ -39,6 +39,11 @@ inline constexpr std::size_t headerLength = 5;
 std::string_view versionPrefix(std::string_view code);
 bool isAcceptedVersion(std::string_view version);
 
+// What convert() would answer, without converting: the header, the version
+// and no empty segment. A load judges a code this way; its conversion is
+// made when it is shown.
+ConversionOutcome judge(std::string_view code);
+
 ConversionResult convert(std::string_view code);
 // The same into a buffer the caller keeps, so a batch reuses one
 // allocation; out holds the converted code only when Converted. With a
@@ -58,7 +63,7 @@ public:
     static constexpr std::size_t segmentShownBytes = 40;
     // A report lists this many changed or dropped segments at most and
     // counts the rest, so that its memory does not grow with the code.
-    static constexpr std::size_t entriesListed = 10000;
+    static constexpr std::size_t entriesListed = 1000;
 
     struct Entry
     {

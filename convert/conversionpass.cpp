@@ -15,28 +15,16 @@ ConversionOutcome ConversionPass::run(std::string_view code)
     if (mReport)
         mReport->clear();
 
-    // The header is tested before the version, so a code too short to hold
-    // one is unconvertible whatever its first bytes say.
-    const std::string_view firstSegment = code.substr(0, code.find('_'));
-    if (firstSegment.size() < Conversion::headerLength)
-        return ConversionOutcome::Unconvertible;
-    if (!Conversion::isAcceptedVersion(Conversion::versionPrefix(code)))
-        return ConversionOutcome::VersionRejected;
+    if (const ConversionOutcome outcome = Conversion::judge(code); outcome != ConversionOutcome::Converted)
+        return outcome;
 
     // Only a bc segment with empty values 2 and 4 grows, so the input's
     // size nearly always holds the whole result.
     mOutput.reserve(code.size());
     mOutput += Conversion::outputHeader;
 
-    bool hasEmptySegment = false;
     std::size_t position = 0;
     StringTools::forEachPiece(code.substr(Conversion::headerLength), '_', [&](std::string_view segment) {
-        // An empty segment has no tag to convert by; the whole code is
-        // refused rather than converted into something that loses a piece.
-        if (segment.empty() || hasEmptySegment) {
-            hasEmptySegment = true;
-            return;
-        }
         const std::size_t mark = mOutput.size();
         if (mark > Conversion::outputHeader.size())
             mOutput += '_';
@@ -51,12 +39,24 @@ ConversionOutcome ConversionPass::run(std::string_view code)
         if (mOutput.size() == start)
             mOutput.resize(mark); // a dropped segment leaves no separator behind
     });
-    if (hasEmptySegment) {
-        mOutput.clear();
-        if (mReport)
-            mReport->clear();
+    return ConversionOutcome::Converted;
+}
+
+// The header is tested before the version, so a code too short to hold one
+// is unconvertible whatever its first bytes say. An empty segment has no tag
+// to convert by: the whole code is refused rather than converted into
+// something that loses a piece.
+ConversionOutcome Conversion::judge(std::string_view code)
+{
+    const std::string_view firstSegment = code.substr(0, code.find('_'));
+    if (firstSegment.size() < headerLength)
         return ConversionOutcome::Unconvertible;
-    }
+    if (!isAcceptedVersion(versionPrefix(code)))
+        return ConversionOutcome::VersionRejected;
+    const std::string_view segments = code.substr(headerLength);
+    if (segments.empty() || segments.front() == '_' || segments.back() == '_'
+        || segments.find("__") != std::string_view::npos)
+        return ConversionOutcome::Unconvertible;
     return ConversionOutcome::Converted;
 }
 

@@ -20,6 +20,7 @@ void require(bool condition)
 void checkConversion(std::string_view code)
 {
     const ConversionResult result = Conversion::convert(code);
+    require(Conversion::judge(code) == result.outcome); // a load's verdict is the conversion's
     if (result.outcome != ConversionOutcome::Converted) {
         require(result.code.empty());
         return;

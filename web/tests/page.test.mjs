@@ -348,8 +348,8 @@ test('the wrong file or one too large is refused before it is read', async () =>
   await context.close();
 });
 
-// A 10 MB code: the page shows its start and size, never blocks for half a
-// second, and converts within ten times the native converter's time.
+// A 10 MB code: the page shows its start and size, no step blocks it for
+// long, and it converts within ten times the native converter's time.
 test('a 10 MB code stays responsive', async () => {
   const path = join(folder, 'large.txt');
   assert.equal(spawnSync(makeCodePath, ['10', path, '7']).status, 0);
@@ -358,6 +358,8 @@ test('a 10 MB code stays responsive', async () => {
   const nativeMs = Number(process.hrtime.bigint() - nativeStart) / 1e6;
   assert.equal(native.status, 0);
 
+  // The longest task of each step a user takes, as the page's own
+  // PerformanceObserver sees it.
   const { context, page } = await open(shared.browser);
   await page.evaluate(() => {
     window.longestTask = 0;
@@ -366,8 +368,19 @@ test('a 10 MB code stays responsive', async () => {
         window.longestTask = Math.max(window.longestTask, entry.duration);
     }).observe({ entryTypes: ['longtask'] });
   });
-  await chooseFile(page, path);
-  await page.click('#convertPushButton');
+  const longest = {};
+  const measured = async (step, act) => {
+    await page.evaluate(() => { window.longestTask = 0; });
+    await act();
+    await page.waitForTimeout(100); // a long task is reported once it ends
+    longest[step] = await page.evaluate(() => Math.round(window.longestTask));
+  };
+  await measured('load', () => chooseFile(page, path));
+  await measured('convert', () => page.click('#convertPushButton'));
+  await measured('details', async () => {
+    await page.click('#conversionDetails summary');
+    await page.waitForFunction(() => document.getElementById('detailsText').textContent !== '');
+  });
   const note = await page.textContent('#qvrCodeNote');
   assert.match(note, /Showing the first 64 KB of 10,485,\d{3} bytes/);
   const saved = await save(page);
@@ -382,9 +395,12 @@ test('a 10 MB code stays responsive', async () => {
     await window.QVRtoMorvane.convertFileBytes(bytes);
     return performance.now() - start;
   }, readFileSync(path).toString('base64'));
-  const longest = await page.evaluate(() => window.longestTask);
-  console.log(`10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, longest task ${longest.toFixed(0)} ms`);
-  assert.ok(longest < 500, `a task took ${longest} ms`);
+  console.log(`10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
+    + `longest tasks: load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`);
+  // A tenth of a second on this machine when it is otherwise idle; the
+  // bound leaves room for a busy one.
+  for (const [step, ms] of Object.entries(longest))
+    assert.ok(ms < 150, `${step}: a task took ${ms} ms`);
   assert.ok(inPageMs < 10 * Math.max(nativeMs, 20), `${inPageMs} ms in the page, ${nativeMs} ms native`);
   await context.close();
 });
