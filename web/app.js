@@ -203,9 +203,13 @@
   function convert() {
     show(core._qvr_convert());
     ui.morvane.disabled = false;
-    ui.morvane.focus({ preventScroll: true });
-    if (window.matchMedia('(max-width: 40rem)').matches)
-      ui.statusbar.scrollIntoView({ block: 'nearest' });
+    // In a task of its own: placing the focus lays the page out, which the
+    // browser does anyway once this task has ended.
+    setTimeout(() => {
+      ui.morvane.focus({ preventScroll: true });
+      if (window.matchMedia('(max-width: 40rem)').matches)
+        ui.statusbar.scrollIntoView({ block: 'nearest' });
+    });
   }
 
   // Exactly the bytes qvrtomorvane-cli writes: UTF-8, no byte-order mark,

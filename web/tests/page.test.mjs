@@ -229,7 +229,7 @@ test('on a phone: paste, feedback and the next step', async () => {
   assert.deepEqual(await message(), { text: 'The pasted text is not a QVR code.', failed: true });
   await loaded(() => pasteIntoBox(exampleCode));
   await page.tap('#convertPushButton');
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'morvaneCodeTextEdit');
+  await page.waitForFunction(() => document.activeElement.id === 'morvaneCodeTextEdit');
   const inView = await page.evaluate(() => ['savePushButton', 'copyPushButton', 'statusbar'].every((id) => {
     const box = document.getElementById(id).getBoundingClientRect();
     return box.top >= 0 && box.bottom <= window.innerHeight + 1;
