@@ -76,14 +76,23 @@ bool waitReadable(int fd)
 // length is read in blocks that double up to 64 MiB and are joined once at
 // its end, so what it holds never exceeds what was read by more than a block.
 // Reads up to size bytes, fewer only at the end.
+// One read, with interruptions and a descriptor someone left non-blocking
+// waited out: what came (0 at the end), or -1 with errno.
+ssize_t readSome(int fd, char *into, std::size_t size)
+{
+    for (;;) {
+        const ssize_t count = ::read(fd, into, size);
+        if (count >= 0 || !(errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK) && waitReadable(fd))))
+            return count;
+    }
+}
+
 std::optional<std::string> readUpTo(int fd, std::string &bytes, std::size_t size)
 {
     bytes.assign(size, '\0');
     std::size_t filled = 0;
     while (filled < size) {
-        const ssize_t count = ::read(fd, bytes.data() + filled, size - filled);
-        if (count < 0 && (errno == EINTR || ((errno == EAGAIN || errno == EWOULDBLOCK) && waitReadable(fd))))
-            continue;
+        const ssize_t count = readSome(fd, bytes.data() + filled, size - filled);
         if (count < 0)
             return reasonFor(errno);
         if (count == 0)
@@ -124,14 +133,9 @@ CodeFile::Read readAll(int fd, const struct stat &status, CodeFile::HeadCheck ma
             block.assign(next, '\0');
             filled = 0;
         }
-        const ssize_t count = ::read(fd, block.data() + filled, block.size() - filled);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitReadable(fd))
-                continue;
+        const ssize_t count = readSome(fd, block.data() + filled, block.size() - filled);
+        if (count < 0)
             return {CodeFile::Read::Failed, {}, reasonFor(errno)};
-        }
         if (count == 0)
             break;
         filled += std::size_t(count);
@@ -198,9 +202,7 @@ std::optional<std::string> copyAll(int from, int to)
 {
     std::string block(std::size_t(64) << 10, '\0');
     for (;;) {
-        const ssize_t count = ::read(from, block.data(), block.size());
-        if (count < 0 && errno == EINTR)
-            continue;
+        const ssize_t count = readSome(from, block.data(), block.size());
         if (count < 0)
             return reasonFor(errno);
         if (count == 0)
