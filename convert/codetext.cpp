@@ -243,12 +243,7 @@ bool CodeText::mayBeginCode(std::string_view head)
 
 std::string_view CodeText::preview(std::string_view code)
 {
-    if (code.size() <= previewBytes)
-        return code;
-    std::size_t end = previewBytes;
-    for (int i = 0; i < 3 && (static_cast<unsigned char>(code[end]) & 0xc0) == 0x80; ++i)
-        --end;
-    return code.substr(0, end);
+    return StringTools::leadingBytes(code, previewBytes);
 }
 
 std::string CodeText::previewNote(std::size_t codeSize)

@@ -173,6 +173,10 @@ void forEachPiece(std::string_view text, char separator, Visit &&visit)
 std::vector<std::string> split(std::string_view text, char separator);
 // Pieces with one separator between neighbours; an empty list gives "".
 std::string join(const std::vector<std::string> &pieces, std::string_view separator);
+// At most the first most bytes of a UTF-8 text, not cut inside a character.
+// A character has at most three continuation bytes, so a longer run (not
+// UTF-8) is cut where it lies rather than backed over whole.
+std::string_view leadingBytes(std::string_view text, std::size_t most);
 
 } // namespace StringTools
 

@@ -21,14 +21,7 @@ std::string number(std::int64_t value)
 // with "..." where it was cut.
 std::string_view shownPart(std::string_view text)
 {
-    if (text.size() <= ConversionReport::segmentShownBytes)
-        return text;
-    // A character has at most three continuation bytes; a longer run is not
-    // one, and backing over all of it would lose the tag.
-    std::size_t end = ConversionReport::segmentShownBytes;
-    while (end > ConversionReport::segmentShownBytes - 3 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80)
-        --end;
-    return text.substr(0, end);
+    return StringTools::leadingBytes(text, ConversionReport::segmentShownBytes);
 }
 
 enum class Escapes { Text, Json };

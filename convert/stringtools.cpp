@@ -20,3 +20,13 @@ std::string StringTools::join(const std::vector<std::string> &pieces, std::strin
     }
     return joined;
 }
+
+std::string_view StringTools::leadingBytes(std::string_view text, std::size_t most)
+{
+    if (text.size() <= most)
+        return text;
+    std::size_t end = most;
+    while (end + 3 > most && end > 0 && (static_cast<unsigned char>(text[end]) & 0xc0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
