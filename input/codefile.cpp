@@ -410,13 +410,20 @@ mode_t currentUmask()
     return mask;
 }
 
-// The old file's owner, group, mode, ACLs and extended attributes on the
-// new one. False when any of them cannot be kept (only root may give a file
-// to another user; a non-root saver may not set a group it is not in).
+// The old file's owner and group on the new one, while it is still private
+// (which shows nobody else anything), so that a saver who may not keep
+// them learns it before writing a byte: only root may give a file to
+// another user, and a non-root saver may not set a group it is not in.
+bool keepOwner(int to, const Target &target)
+{
+    return ::fchown(to, target.status->st_uid, target.status->st_gid) == 0;
+}
+
+// Then, with every byte written, its mode, ACLs and extended attributes.
+// False when any of them cannot be kept.
 bool carryOver(int to, const Target &target)
 {
-    const struct stat &old = *target.status;
-    if (::fchown(to, old.st_uid, old.st_gid) != 0 || ::fchmod(to, old.st_mode & 07777) != 0)
+    if (::fchmod(to, target.status->st_mode & 07777) != 0)
         return false;
     Descriptor from(::openat(target.folder.get(), target.name.c_str(),
                              O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
@@ -521,6 +528,10 @@ std::optional<std::string> replace(const Target &target, std::string_view bytes)
         ::unlinkat(target.folder.get(), temporary.c_str(), 0);
         return reason;
     };
+    if (target.status && !keepOwner(file.get(), target)) {
+        failed(std::nullopt);
+        return rewriteInPlace(target, bytes);
+    }
     if (auto failure = writeAll(file.get(), bytes))
         return failed(failure);
     if (auto failure = sync(file.get()))
