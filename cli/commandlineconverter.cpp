@@ -3,7 +3,6 @@
 #include "convert/conversion.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <cstdio>
 
 namespace {
@@ -137,10 +136,8 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
             mInputs.push_back(*identity);
     }
     if (options.outputDirectory) {
-        std::error_code failure;
-        std::filesystem::create_directories(*options.outputDirectory, failure);
-        if (failure) {
-            const std::string message = *options.outputDirectory + ": cannot create the output directory: " + failure.message();
+        if (const auto failure = CodeFile::createFolders(*options.outputDirectory)) {
+            const std::string message = *options.outputDirectory + ": cannot create the output directory: " + *failure;
             print(stderr, options.reportJson ? "{\"error\": " + ConversionReport::jsonString(message) + "}\n" : message + "\n");
             return SomeFailed;
         }
@@ -204,10 +201,8 @@ bool CommandLineConverter::convertedOne(const std::string &input, const Conversi
     }
     if (options.output)
         return writeTo(input, *options.output, converted);
-    if (options.outputDirectory) {
-        const std::filesystem::path name = std::filesystem::path(input).filename();
-        return writeTo(input, (std::filesystem::path(*options.outputDirectory) / name).native(), converted);
-    }
+    if (options.outputDirectory)
+        return writeTo(input, CodeFile::pathInFolder(*options.outputDirectory, input), converted);
     if (const auto failure = CodeFile::writeStandardOutput(converted)) {
         report(input, "cannot write to standard output: " + *failure);
         return false;

@@ -7,8 +7,9 @@
 #include <string_view>
 
 // How a code comes out of a file and goes back into one. The window and the
-// command-line converter both read and save through here, with paths as the
-// bytes the system knows them by, so a name that is not UTF-8 still works.
+// command-line converter both read and save through here. Paths are the
+// bytes the system knows them by, so that on Linux a name that is not UTF-8
+// still works; on Windows, whose names are UTF-16, they are UTF-8.
 namespace CodeFile {
 
 // The most a code may hold. A real code is a few kilobytes; this is a
@@ -71,6 +72,12 @@ struct Identity
 };
 std::optional<Identity> identity(const std::string &path);
 std::optional<Identity> standardInputIdentity();
+
+// Where a batch puts the conversion of input: in folder, under the input's
+// own file name.
+std::string pathInFolder(const std::string &folder, const std::string &input);
+// Makes a folder and any missing folders above it; says why it could not.
+std::optional<std::string> createFolders(const std::string &path);
 
 } // namespace CodeFile
 

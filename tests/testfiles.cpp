@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <QProcess>
+#else
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -12,9 +15,22 @@
 #include <unistd.h>
 
 extern char **environ;
+#endif
 
 namespace {
 
+// A path or an argument as the programs take it: its bytes, which on
+// Windows (names in UTF-16) are UTF-8.
+std::string systemBytes(const QString &text)
+{
+#ifdef Q_OS_WIN
+    return text.toStdString();
+#else
+    return QFile::encodeName(text).toStdString();
+#endif
+}
+
+#ifndef Q_OS_WIN
 // The most memory the process has held since it started the program it
 // runs now. (What wait4 reports would include this test's own memory, which
 // the child held for a moment before its exec.)
@@ -28,6 +44,7 @@ long peakKilobytesOf(pid_t pid)
             return line.mid(6).trimmed().split(' ').first().toLong();
     return 0;
 }
+#endif
 
 } // namespace
 
@@ -62,17 +79,48 @@ QByteArray TestFiles::withByteOrderMark(const QString &text, int width)
 // Another build's converter can be tested by naming it in QVRTOMORVANE_CLI.
 std::string TestFiles::converter()
 {
-    return QFile::encodeName(qEnvironmentVariable("QVRTOMORVANE_CLI", QStringLiteral(QVRTOMORVANE_CLI))).toStdString();
+    return systemBytes(qEnvironmentVariable("QVRTOMORVANE_CLI", QStringLiteral(QVRTOMORVANE_CLI)));
 }
 
 TestFiles::Run TestFiles::runConverter(const QStringList &arguments, const QByteArray &input)
 {
     std::vector<std::string> command{converter()};
     for (const QString &argument : arguments)
-        command.push_back(QFile::encodeName(argument).toStdString());
+        command.push_back(systemBytes(argument));
     return run(command, input);
 }
 
+#ifdef Q_OS_WIN
+// Through QProcess, which hands Windows the UTF-16 command line; the
+// program's peak memory is not measured here.
+TestFiles::Run TestFiles::run(const std::vector<std::string> &command, const QByteArray &input,
+                              const QString &inputFile, int timeoutSeconds)
+{
+    QTemporaryDir dir;
+    const QString in = inputFile.isEmpty() ? dir.filePath(QStringLiteral("in")) : inputFile;
+    if (inputFile.isEmpty())
+        write(in, input);
+    QStringList arguments;
+    for (std::size_t i = 1; i < command.size(); ++i)
+        arguments << QString::fromStdString(command[i]);
+    QProcess process;
+    process.setStandardInputFile(in);
+    Run result;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QString::fromStdString(command.front()), arguments);
+    if (!process.waitForFinished(timeoutSeconds * 1000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.seconds = double(timer.nsecsElapsed()) / 1e9;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+#else
 TestFiles::Run TestFiles::run(const std::vector<std::string> &command, const QByteArray &input,
                               const QString &inputFile, int timeoutSeconds)
 {
@@ -118,3 +166,4 @@ TestFiles::Run TestFiles::run(const std::vector<std::string> &command, const QBy
     result.err = read(QString::fromLocal8Bit(err));
     return result;
 }
+#endif
