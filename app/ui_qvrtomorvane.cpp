@@ -26,8 +26,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -38,6 +41,7 @@
 namespace {
 
 const char fileFilter[] = "Text Files (*.txt)";
+const QSize designedSize(1200, 900);
 
 QString translated(const char *text)
 {
@@ -78,6 +82,17 @@ void showCode(QTextEdit *pane, const QString &code)
     pane->verticalScrollBar()->setValue(0);
 }
 
+// A path as the file layer takes it: the bytes the system names the file
+// by, which on Windows, whose names are UTF-16, is their UTF-8.
+std::string systemPath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return path.toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
 QHBoxLayout *rowLayout(const char *name)
 {
     auto *layout = new QHBoxLayout();
@@ -110,9 +125,7 @@ void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
 {
     if (window->objectName().isEmpty())
         window->setObjectName(QString::fromUtf8("QVRtoMorvane"));
-    window->resize(1200, 900);
-    window->setMinimumSize(QSize(1200, 900));
-    window->setMaximumSize(QSize(1200, 900));
+    window->setFixedSize(designedSize);
 
     actionHelp = new QAction(window);
     actionHelp->setObjectName(QString::fromUtf8("actionHelp"));
@@ -132,7 +145,6 @@ void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
     buildRows();
     connectActions(window);
 
-    window->setCentralWidget(centralwidget);
     statusbar = new QStatusBar(window);
     statusbar->setObjectName(QString::fromUtf8("statusbar"));
     window->setStatusBar(statusbar);
@@ -149,6 +161,36 @@ void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
 
     retranslateUi(window);
     QMetaObject::connectSlotsByName(window);
+    fitToScreen(window);
+}
+
+// The window is laid out for 1200 by 900 and keeps that wherever it fits.
+// On a smaller screen (a laptop at 125% or 150%, a 1366 by 768 one) it
+// opens at the room there is, its content the same, in a scroll area, so
+// that every control can still be reached.
+void Ui_QVRtoMorvane::fitToScreen(QMainWindow *window)
+{
+    // The title bar and borders that the window system adds are not known
+    // before the window is shown; this leaves room for usual ones.
+    const QSize frame(16, 40);
+    const QSize room = window->screen()->availableGeometry().size() - frame;
+    const QSize content(designedSize.width(),
+                        designedSize.height() - menuBar->sizeHint().height() - statusbar->sizeHint().height());
+    centralwidget->setFixedSize(content);
+    contentScrollArea = new QScrollArea(window);
+    contentScrollArea->setObjectName(QString::fromUtf8("contentScrollArea"));
+    contentScrollArea->setFrameShape(QFrame::NoFrame);
+    contentScrollArea->setWidget(centralwidget);
+    window->setCentralWidget(contentScrollArea);
+
+    // A scroll bar in one direction takes room from the other.
+    const int scrollBar = contentScrollArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize size = designedSize;
+    if (room.height() < size.height())
+        size.rwidth() += scrollBar;
+    if (room.width() < size.width())
+        size.rheight() += scrollBar;
+    window->setFixedSize(size.boundedTo(room));
 }
 
 void Ui_QVRtoMorvane::buildRows()
@@ -341,7 +383,7 @@ void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
     const CodeSession::Ticket ticket = session().startLoad();
     std::string reason;
     try {
-        CodeFile::Read read = CodeFile::read(QFile::encodeName(path).toStdString(), CodeFile::Sources::RegularFiles,
+        CodeFile::Read read = CodeFile::read(systemPath(path), CodeFile::Sources::RegularFiles,
                                              CodeText::mayBeginCode);
         switch (read.status) {
         case CodeFile::Read::Done:
@@ -449,7 +491,7 @@ void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
                                                       QString::fromUtf8(""), QString::fromUtf8(fileFilter));
     if (path.isEmpty())
         return;
-    const std::optional<std::string> failure = CodeFile::write(QFile::encodeName(path).toStdString(),
+    const std::optional<std::string> failure = CodeFile::write(systemPath(path),
                                                                session().shownConversion(), CodeFile::Targets::RegularFiles);
     if (failure) {
         QMessageBox::warning(window, translated("Save Code to File"),

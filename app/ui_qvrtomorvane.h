@@ -17,6 +17,7 @@ class QMainWindow;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 class QStatusBar;
 class QTextEdit;
 class QVBoxLayout;
@@ -31,6 +32,8 @@ class Ui_QVRtoMorvane : public QObject
 public:
     QAction *actionHelp;
     QAction *actionAbout;
+    // Holds centralwidget; scrolls only where the screen is too small.
+    QScrollArea *contentScrollArea;
     QWidget *centralwidget;
     QWidget *verticalLayoutWidget;
     QVBoxLayout *verticalLayout;
@@ -79,6 +82,7 @@ public:
 
 private:
     void buildRows();
+    void fitToScreen(QMainWindow *window);
     void connectActions(QMainWindow *window);
     void buildEditMenu(QMainWindow *window);
     CodeSession &session();
