@@ -18,9 +18,6 @@
   const upperOf = (state) => state >> 4;
   const UpperCode = 1;
   const UpperUnreadable = 3;
-  // qvr_text
-  const Text = { upper: 0, placeholder: 1, path: 2, shownConversion: 3, saveName: 4, summary: 5, details: 6,
-    clipboardName: 7, upperPreview: 8, lowerPreview: 9, upperNote: 10, lowerNote: 11 };
 
   const $ = (id) => document.getElementById(id);
   const ui = {
@@ -43,62 +40,96 @@
     detailsText: $('detailsText'),
   };
 
-  let core = null;
-  const decoder = new TextDecoder();
   const encoder = new TextEncoder();
-  // The module is compiled at once (an asynchronous start would first try
-  // to fetch its own data address, which the page's policy forbids).
-  const created = createQvrToMorvane();
-  const ready = Promise.resolve(created.ready || created).then((module) => {
-    core = module;
-    document.body.dataset.ready = 'true';
+
+  // The session lives in a worker (sessionworker.js behind the core's
+  // module, carried in the page as a script that is not run here), so that
+  // no step on a large code holds the page up. Steps are posted in the
+  // order the user takes them and answered in that order.
+  const worker = new Worker(URL.createObjectURL(
+    new Blob([document.getElementById('sessionSource').textContent], { type: 'text/javascript' })));
+  const answers = new Map();
+  let asked = 0;
+  let constants = null; // the largest code the page takes, the clipboard's name
+  const ready = new Promise((resolve) => {
+    worker.onmessage = ({ data }) => {
+      if (data.ready) {
+        constants = data.ready;
+        document.body.dataset.ready = 'true';
+        resolve();
+        return;
+      }
+      const { resolve: answer, reject } = answers.get(data.id);
+      answers.delete(data.id);
+      if ('error' in data)
+        reject(new Error(data.error));
+      else
+        answer(data.result);
+    };
   });
-
-  // One of the session's texts, as bytes in the module's memory: where it
-  // lies and its size come from one call, and the memory is read right
-  // after it, so nothing can have moved it. Valid until the next call.
-  function bytes(which) {
-    const at = core._qvr_text(Text[which]) >> 2;
-    const start = core.HEAPU32[at];
-    return core.HEAPU8.subarray(start, start + core.HEAPU32[at + 1]);
-  }
-  const text = (which) => decoder.decode(bytes(which));
-
-  // A text area lays its text out whole, which takes seconds for megabytes:
-  // a pane shows the start of a long code and says so. Save and Copy
-  // always take the whole code.
-  function showCode(pane, note, which) {
-    pane.value = text(`${which}Preview`);
-    note.textContent = text(`${which}Note`);
-    note.hidden = !note.textContent;
+  function call(step, args = [], transfer = []) {
+    const id = ++asked;
+    return new Promise((resolve, reject) => {
+      answers.set(id, { resolve, reject });
+      worker.postMessage({ id, step, args }, transfer);
+    });
   }
 
-  // Puts into the page what a step of the session changed.
-  function show(changes) {
+  // A user's step, from the click to what it shows. The page counts those
+  // under way, so that a test knows when what it sees is final.
+  let underWay = 0;
+  async function step(action) {
+    document.body.dataset.busy = ++underWay;
+    try {
+      await ready;
+      await action();
+    } catch {
+      say('The page failed and must be reloaded to convert again.', true);
+    } finally {
+      document.body.dataset.busy = --underWay;
+    }
+  }
+
+  // The state of the controls as the session last gave it.
+  let state = 0;
+
+  // Puts into the page what a step of the session changed (a view of the
+  // session, from the worker).
+  function show(view) {
+    const { changes } = view;
+    state = view.state;
     if (changes & UpperPane) {
-      ui.qvr.placeholder = text('placeholder');
-      showCode(ui.qvr, ui.qvrNote, 'upper');
+      ui.qvr.placeholder = view.placeholder;
+      showCode(ui.qvr, ui.qvrNote, view.upperPreview, view.upperNote);
     }
     if (changes & PathLabel)
-      ui.path.textContent = text('path');
+      ui.path.textContent = view.path;
     if (changes & LowerPane) {
-      showCode(ui.morvane, ui.morvaneNote, 'lower');
+      showCode(ui.morvane, ui.morvaneNote, view.lowerPreview, view.lowerNote);
       ui.details.open = false;
       ui.detailsText.textContent = '';
     }
     if (changes & Controls) {
-      const state = core._qvr_state();
       ui.convert.disabled = !(state & ConvertOn);
       ui.save.disabled = !(state & SaveOn);
       ui.copy.disabled = !(state & CopyOn);
       ui.details.hidden = !(state & DetailsOn);
-      ui.summary.textContent = text('summary');
+      ui.summary.textContent = view.summary;
       say('');
       // The next step is the primary button: Convert, then Save, else Load.
       const next = !ui.convert.disabled ? ui.convert : !ui.save.disabled ? ui.save : ui.load;
       for (const button of [ui.load, ui.convert, ui.save])
         button.classList.toggle('primary', button === next);
     }
+  }
+
+  // A text area lays its text out whole, which takes seconds for megabytes:
+  // a pane shows the start of a long code and says so. Save and Copy
+  // always take the whole code.
+  function showCode(pane, note, preview, about) {
+    pane.value = preview;
+    note.textContent = about;
+    note.hidden = !about;
   }
 
   // What just happened, for everyone and for screen readers (the status is
@@ -110,10 +141,10 @@
 
   // What a finished load says, in the user's words.
   function sayLoaded(source) {
-    const state = core._qvr_state();
-    const what = source === text('clipboardName') ? 'The pasted text' : source;
+    const pasted = source === constants.clipboardName;
+    const what = pasted ? 'The pasted text' : source;
     if (upperOf(state) === UpperCode)
-      say(`Loaded ${source === text('clipboardName') ? 'the pasted code' : source}.`);
+      say(`Loaded ${pasted ? 'the pasted code' : source}.`);
     else if (upperOf(state) === UpperUnreadable)
       say(`${what} could not be read.`, true);
     else
@@ -123,63 +154,53 @@
   // Each load, landed or not, is counted, so that a test knows when the
   // page is done with it. A load a later one overtook changes nothing and
   // says nothing.
-  function counted(changes, source) {
-    show(changes);
-    if (changes && source !== undefined)
+  function counted(view, source) {
+    show(view);
+    if (view.changes && source !== undefined)
       sayLoaded(source);
     document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
   }
 
-  function put(content) {
-    const buffer = core._qvr_buffer(content.length);
-    core.HEAPU8.set(content, buffer);
-    return buffer;
-  }
-
-  // Takes a ticket before anything is read: when loads overlap, the one
-  // started last wins, whichever finishes last.
-  function handOver(ticket, content, name) {
-    const code = put(content);
-    const source = encoder.encode(name);
-    return core._qvr_load(ticket, code, content.length, put(source), source.length);
-  }
+  // Hands the bytes over to the session (they move, they are not copied).
+  const handOver = (ticket, content, name) => call('load', [ticket, content, name], [content.buffer]);
 
   const megabytes = (size) => `${(size / 2 ** 20).toLocaleString('en', { maximumFractionDigits: 1 })} MB`;
 
-  // A file is judged by its first bytes before it is read whole, so a video
-  // dropped by mistake costs nothing, and one too large for the page is
-  // refused with both sizes, before it is read at all.
+  // Takes a ticket before anything is read: when loads overlap, the one
+  // started last wins, whichever finishes last. A file is judged by its
+  // first bytes before it is read whole, so a video dropped by mistake
+  // costs nothing, and one too large for the page is refused with both
+  // sizes, before it is read at all.
   async function loadFile(file) {
-    await ready;
-    const ticket = core._qvr_start_load();
+    const ticket = await call('startLoad');
     let content;
     try {
       const head = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
-      if (!core._qvr_may_begin_code(put(head), head.length)) {
-        counted(core._qvr_refuse_code(ticket), file.name);
+      if (!await call('mayBeginCode', [head], [head.buffer])) {
+        counted(await call('refuseCode', [ticket]), file.name);
         return;
       }
-      if (file.size > core._qvr_largest_code()) {
-        const changes = core._qvr_refuse_unreadable(ticket);
-        counted(changes);
-        if (changes) {
+      if (file.size > constants.largestCode) {
+        const view = await call('refuseUnreadable', [ticket]);
+        counted(view);
+        if (view.changes) {
           say(`${file.name} holds ${megabytes(file.size)}; this page converts codes of up to `
-            + `${megabytes(core._qvr_largest_code())}.`, true);
+            + `${megabytes(constants.largestCode)}.`, true);
         }
         return;
       }
       content = new Uint8Array(await file.arrayBuffer());
     } catch {
-      counted(core._qvr_refuse_unreadable(ticket), file.name);
+      counted(await call('refuseUnreadable', [ticket]), file.name);
       return;
     }
-    counted(handOver(ticket, content, file.name), file.name);
+    counted(await handOver(ticket, content, file.name), file.name);
   }
 
   // Pasted text loads as a file's text: the session reads it as one.
   async function loadText(pasted) {
-    await ready;
-    counted(handOver(core._qvr_start_load(), encoder.encode(pasted), text('clipboardName')), text('clipboardName'));
+    const { clipboardName } = constants;
+    counted(await handOver(await call('startLoad'), encoder.encode(pasted), clipboardName), clipboardName);
   }
 
   // Where the clipboard may not be read, says how to paste instead.
@@ -195,30 +216,27 @@
     if (!pasted)
       say('The clipboard holds no text to paste.', true);
     else
-      loadText(pasted);
+      await loadText(pasted);
   }
 
   // The result takes the focus (Convert, which had it, turns itself off),
   // and a narrow screen brings Save, Copy and the status into view.
-  function convert() {
-    show(core._qvr_convert());
+  async function convert() {
+    show(await call('convert'));
     ui.morvane.disabled = false;
-    // In a task of its own: placing the focus lays the page out, which the
-    // browser does anyway once this task has ended.
-    setTimeout(() => {
-      ui.morvane.focus({ preventScroll: true });
-      if (window.matchMedia('(max-width: 40rem)').matches)
-        ui.statusbar.scrollIntoView({ block: 'nearest' });
-    });
+    ui.morvane.focus({ preventScroll: true });
+    if (window.matchMedia('(max-width: 40rem)').matches)
+      ui.statusbar.scrollIntoView({ block: 'nearest' });
   }
 
   // Exactly the bytes qvrtomorvane-cli writes: UTF-8, no byte-order mark,
   // no line end added; named after the code they are the conversion of.
-  function save() {
-    const url = URL.createObjectURL(new Blob([bytes('shownConversion').slice()], { type: 'text/plain' }));
+  async function save() {
+    const { bytes, saveName } = await call('conversion');
+    const url = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
     const link = document.createElement('a');
     link.href = url;
-    link.download = text('saveName');
+    link.download = saveName;
     document.body.append(link);
     link.click();
     link.remove();
@@ -228,7 +246,7 @@
   // Says whether the copy took; the fallback's text area stays out of
   // sight and out of the page's flow, so nothing scrolls.
   async function copy() {
-    const converted = text('shownConversion');
+    const converted = await call('conversionText');
     let copied = true;
     try {
       await navigator.clipboard.writeText(converted);
@@ -248,33 +266,34 @@
       say('The browser refused to copy: select the code in the lower box and copy it.', true);
   }
 
-  async function clear() {
-    await ready;
-    show(core._qvr_clear());
+  // Fills the details when they are opened and still empty; a later step
+  // that changes the conversion empties them again.
+  async function showDetails() {
+    if (!ui.details.open || ui.detailsText.textContent)
+      return;
+    const details = await call('details');
+    if (ui.details.open)
+      ui.detailsText.textContent = details;
   }
 
   ui.load.addEventListener('click', () => ui.file.click());
-  ui.paste.addEventListener('click', pasteFromClipboard);
+  ui.paste.addEventListener('click', () => step(pasteFromClipboard));
   // The upper box takes a paste (a long press on a phone offers it) and
   // nothing else: no typing, no dropped text.
   ui.qvr.addEventListener('beforeinput', (event) => event.preventDefault());
   ui.file.addEventListener('change', () => {
-    if (ui.file.files.length === 1)
-      loadFile(ui.file.files[0]);
+    if (ui.file.files.length === 1) {
+      const [file] = ui.file.files;
+      step(() => loadFile(file));
+    }
     ui.file.value = '';
   });
-  ui.file.addEventListener('cancel', () => {
-    if (core)
-      show(core._qvr_cancel());
-  });
-  ui.convert.addEventListener('click', convert);
-  ui.save.addEventListener('click', save);
-  ui.copy.addEventListener('click', copy);
-  ui.clear.addEventListener('click', clear);
-  ui.details.addEventListener('toggle', () => {
-    if (ui.details.open && !ui.detailsText.textContent)
-      ui.detailsText.textContent = text('details');
-  });
+  ui.file.addEventListener('cancel', () => step(async () => show(await call('cancel'))));
+  ui.convert.addEventListener('click', () => step(convert));
+  ui.save.addEventListener('click', () => step(save));
+  ui.copy.addEventListener('click', () => step(copy));
+  ui.clear.addEventListener('click', () => step(async () => show(await call('clear'))));
+  ui.details.addEventListener('toggle', () => step(showDetails));
 
   // One file dropped anywhere on the page loads like a chosen one; several
   // are refused, and nothing dropped ever replaces the page.
@@ -286,7 +305,7 @@
     event.preventDefault();
     const { files } = event.dataTransfer;
     if (files.length === 1)
-      loadFile(files[0]);
+      step(() => loadFile(files[0]));
     else if (files.length > 1)
       say('Drop one file at a time.', true);
     else
@@ -297,7 +316,7 @@
     if (!pasted)
       return;
     event.preventDefault();
-    loadText(pasted);
+    step(() => loadText(pasted));
   });
 
   // Served from a host, the page can be installed and then opens and
@@ -316,11 +335,11 @@
     ready,
     async convertFileBytes(content) {
       await ready;
-      counted(handOver(core._qvr_start_load(), content, 'bytes.txt'));
-      if (upperOf(core._qvr_state()) !== UpperCode)
+      counted(await handOver(await call('startLoad'), content, 'bytes.txt'));
+      if (upperOf(state) !== UpperCode)
         return null;
-      convert();
-      return bytes('shownConversion').slice();
+      await convert();
+      return (await call('conversion')).bytes;
     },
   };
 })();

@@ -1,35 +1,38 @@
-// Puts the page together: the template with the style, the core's module
-// (WebAssembly embedded) and the page's script written into it, the icon as
-// a data address, and a Content-Security-Policy that lets in exactly those
-// two scripts and that style, and no request at all.
+// Puts the page together: the template with the style, the page's script,
+// and, as a text the script starts a worker from, the core's module
+// (WebAssembly embedded) followed by the worker's own script; the icon as a
+// data address; and a Content-Security-Policy that lets in exactly that
+// script, that style and that worker, and no request at all.
 // Beside it, for a host that serves it: the service worker, its cache named
 // after the page it holds.
-//   node assemble.mjs TEMPLATE STYLE MODULE SCRIPT ICON OUTPUT WORKER
+//   node assemble.mjs TEMPLATE STYLE MODULE SESSION_WORKER SCRIPT ICON OUTPUT SERVICE_WORKER
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 
-const [template, style, module, script, icon, output, worker] = process.argv.slice(2);
+const [template, style, module, sessionWorker, script, icon, output, worker] = process.argv.slice(2);
 const read = (path) => readFileSync(path, 'utf8');
 const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
 
 const styleText = read(style);
 // A script may not hold "</script" inside the page; the module never does.
-const moduleText = read(module);
+const sessionText = `${read(module)}\n${read(sessionWorker)}`;
 const scriptText = read(script);
-for (const text of [moduleText, scriptText]) {
+for (const text of [sessionText, scriptText]) {
   if (text.includes('</script'))
     throw new Error('a script holds "</script"');
 }
 
 const policy = [
   "default-src 'none'",
-  `script-src ${hash(moduleText)} ${hash(scriptText)} 'wasm-unsafe-eval'`,
+  // The worker inherits this policy: it compiles the module.
+  `script-src ${hash(scriptText)} 'wasm-unsafe-eval'`,
   `style-src ${hash(styleText)}`,
   'img-src data:',
-  // Served from a host, the page links its manifest and starts its worker.
+  // The session's worker comes from the page's own text (blob:); served
+  // from a host, the page links its manifest and starts its service worker.
   "manifest-src 'self'",
-  "worker-src 'self'",
+  "worker-src blob: 'self'",
   "base-uri 'none'",
   "form-action 'none'",
 ].join('; ');
@@ -39,7 +42,7 @@ const parts = {
   '@CSP@': policy,
   '@FAVICON@': `data:image/png;base64,${readFileSync(icon).toString('base64')}`,
   '@STYLE@': styleText,
-  '@MODULE@': moduleText,
+  '@SESSION@': sessionText,
   '@APP@': scriptText,
 };
 let page = read(template);

@@ -103,7 +103,12 @@ export function converterOutput(path) {
   return run.status === 0 ? run.stdout : null;
 }
 
-export function state(page) {
+// Waits until every step the page has under way is done and shown (the
+// session answers from its worker).
+export const settled = (page) => page.waitForFunction(() => (document.body.dataset.busy ?? '0') === '0');
+
+export async function state(page) {
+  await settled(page);
   return page.evaluate(() => {
     const element = (id) => document.getElementById(id);
     return {

@@ -36,7 +36,7 @@ test('opens from disk and from a static host with no error and no request', asyn
     assert.deepEqual(problems, [], url);
     // From disk nothing at all; from a host only what installing it needs.
     const beside = url === pageUrl ? [] : ['manifest.webmanifest', 'sw.js'].map((name) => url + name);
-    assert.deepEqual(requests.filter((request) => request !== url && !request.startsWith('data:')
+    assert.deepEqual(requests.filter((request) => request !== url && !/^(data|blob):/.test(request)
       && !beside.includes(request)), [], url);
     await context.close();
   }
@@ -397,10 +397,10 @@ test('a 10 MB code stays responsive', async () => {
   }, readFileSync(path).toString('base64'));
   console.log(`10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
     + `longest tasks: load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`);
-  // A tenth of a second on this machine when it is otherwise idle; the
-  // bound leaves room for a busy one.
+  // The session works in its own thread: the page itself never stops
+  // answering for a tenth of a second.
   for (const [step, ms] of Object.entries(longest))
-    assert.ok(ms < 150, `${step}: a task took ${ms} ms`);
+    assert.ok(ms < 100, `${step}: a task took ${ms} ms`);
   assert.ok(inPageMs < 10 * Math.max(nativeMs, 20), `${inPageMs} ms in the page, ${nativeMs} ms native`);
   await context.close();
 });

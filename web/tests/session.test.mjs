@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { chooseFile, open, save, sharedBrowser } from './browser.mjs';
+import { chooseFile, open, save, settled, sharedBrowser } from './browser.mjs';
 
 // Texts are bytes, a character each; a list joins its pieces, [TEXT, COUNT]
 // repeating one. Pieces go to the page as they are, to be joined there.
@@ -47,7 +47,8 @@ function shownPart(code) {
   return code.subarray(0, end);
 }
 
-function observe(page) {
+async function observe(page) {
+  await settled(page);
   return page.evaluate(() => {
     const element = (id) => document.getElementById(id);
     const onOff = (on) => (on ? 'on' : 'off');
@@ -94,6 +95,7 @@ async function perform(page, words, table, folder) {
   const inPage = (name) => ({ name, pieces: piecesOf(table.files.get(name)) });
   const enabled = (id) => page.evaluate((id) => !document.getElementById(id).disabled, id);
   const once = new Map();
+  await settled(page);
   const before = await loads(page);
   switch (step) {
   case 'load':
