@@ -306,7 +306,10 @@ void reserveStandardStreams()
     for (int stream = 0; stream <= 2; ++stream) {
         const HANDLE handle = standardHandle(stream);
         standardStreamClosed[stream] = handle == nullptr || handle == INVALID_HANDLE_VALUE;
-        _setmode(stream, _O_BINARY);
+        // A program without a console (the window) has no such stream, and
+        // the C library ends a program asked about one it does not have.
+        if (!standardStreamClosed[stream])
+            _setmode(stream, _O_BINARY);
     }
 }
 

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Tries what a Windows user downloads, under Wine:
+# - the zip, unpacked: its converter converts the example and 300 generated
+#   codes byte for byte as the Linux converter does;
+# - the installer, run silently for the current user: the installed
+#   converter converts the example as the Linux one does, the installed
+#   window starts, the Start-menu entry and the uninstaller's registration
+#   are there; the uninstaller, run silently, leaves none of it behind.
+# Usage: check-packages.sh WINDOWS_BUILD_DIR LINUX_BUILD_DIR
+set -euo pipefail
+windows_build=$(realpath "$1") linux_build=$(realpath "$2")
+source=$(cd "$(dirname "$0")/../.." && pwd)
+export WINEDEBUG=-all
+work=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+
+version=$(sed -n 's/^project(QVRtoMorvane VERSION \([0-9.]*\)$/\1/p;s/^    VERSION \([0-9.]*\)$/\1/p' "$source/CMakeLists.txt" | head -1)
+package=QVRtoMorvane-$version-windows-x86_64
+zip=$windows_build/$package.zip
+installer=$windows_build/$package.exe
+for file in "$zip" "$installer"; do
+    [ -f "$file" ] || { echo "missing: $file (run cpack --preset windows)" >&2; exit 1; }
+done
+echo "zip: $(du -k "$zip" | cut -f1) KB, installer: $(du -k "$installer" | cut -f1) KB"
+
+# The same codes the page's test compares with the converter: 300 small
+# generated ones, the example and a 10 MB one.
+mkdir -p "$work/codes"
+for seed in $(seq 0 299); do
+    "$linux_build/bin/make_code" "$(awk "BEGIN { print 0.0005 + ($seed % 20) / 1000 }")" "$work/codes/code-$seed.txt" "$seed"
+done
+"$linux_build/bin/make_code" 10 "$work/codes/large.txt" 7
+cp "$source/docs/example-code.txt" "$work/codes/example.txt"
+"$linux_build/bin/qvrtomorvane-cli" -d "$work/linux" "$work"/codes/*.txt
+
+unzip -q "$zip" -d "$work/zip"
+(cd "$work/codes" && wine "$work/zip/$package/qvrtomorvane-cli.exe" -d "$work/windows" ./*.txt)
+diff -r "$work/linux" "$work/windows"
+echo "the unpacked zip's converter agrees with the Linux one on $(ls "$work/codes" | wc -l) codes"
+
+wine "$installer" /S
+wineserver -w
+windows_home=$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")
+appdata=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')")
+installed=$windows_home/Programs/QVRtoMorvane
+shortcut="$appdata/Microsoft/Windows/Start Menu/Programs/QVRtoMorvane.lnk"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\QVRtoMorvane '$version
+[ -f "$installed/qvrtomorvane.exe" ] && [ -f "$installed/Uninstall.exe" ] && [ -f "$shortcut" ]
+wine reg query "$key" >/dev/null
+wine "$installed/qvrtomorvane-cli.exe" "$(winepath -w "$source/docs/example-code.txt")" > "$work/installed.txt"
+cmp "$work/installed.txt" "$work/linux/example.txt"
+echo "installed in $installed: the converter agrees with the Linux one"
+
+# The window starts and keeps running until it is stopped.
+status=0
+WINEQT_QPA_PLATFORM=offscreen timeout 15 wine "$installed/qvrtomorvane.exe" || status=$?
+wineserver -k 2>/dev/null || true
+[ "$status" -eq 124 ] || { echo "the installed window ended by itself (status $status)" >&2; exit 1; }
+echo "the installed window starts"
+
+wine "$installed/Uninstall.exe" /S
+wineserver -w
+if [ -e "$installed" ] || [ -e "$shortcut" ] || wine reg query "$key" >/dev/null 2>&1; then
+    echo "the uninstaller left something behind:" >&2
+    ls -la "$installed" "$shortcut" 2>&1 >&2 || true
+    exit 1
+fi
+echo "the uninstaller leaves nothing behind"
