@@ -598,6 +598,9 @@ void tst_Cli::reportJsonIsOneDocument_data()
 // the error where the input's entry is, and the exit status is 1.
 void tst_Cli::reportJsonIsOneDocument()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("Linux only: each failure is set up by a shell script");
+#else
     QFETCH(QString, script);
     QFETCH(QString, error);
 #if defined(__SANITIZE_ADDRESS__)
@@ -612,6 +615,7 @@ void tst_Cli::reportJsonIsOneDocument()
     const QJsonObject json = QJsonDocument::fromJson(run.err, &parsed).object();
     QVERIFY2(parsed.error == QJsonParseError::NoError, run.err.left(300));
     QCOMPARE(json.value(QStringLiteral("error")).toString(), error);
+#endif
 }
 
 void tst_Cli::usageErrors_data()

@@ -17,7 +17,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine64 nsis xvfb xauth zip unzip)
+          wine wine64 nsis xvfb xauth xdotool unzip)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
