@@ -174,21 +174,25 @@ void Ui_QVRtoMorvane::fitToScreen(QMainWindow *window)
     // before the window is shown; this leaves room for usual ones.
     const QSize frame(16, 40);
     const QSize room = window->screen()->availableGeometry().size() - frame;
-    const QSize content(designedSize.width(),
-                        designedSize.height() - menuBar->sizeHint().height() - statusbar->sizeHint().height());
-    centralwidget->setFixedSize(content);
+    // The rows, with a margin below as wide as the one beside them; at the
+    // designed size the content has more room than that and fills it.
+    const QRect rows = verticalLayoutWidget->geometry();
+    const QSize content(designedSize.width(), rows.bottom() + 1 + rows.left());
+    centralwidget->setMinimumSize(content);
     contentScrollArea = new QScrollArea(window);
     contentScrollArea->setObjectName(QString::fromUtf8("contentScrollArea"));
     contentScrollArea->setFrameShape(QFrame::NoFrame);
+    contentScrollArea->setWidgetResizable(true);
     contentScrollArea->setWidget(centralwidget);
     window->setCentralWidget(contentScrollArea);
 
     // A scroll bar in one direction takes room from the other.
     const int scrollBar = contentScrollArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int bars = menuBar->sizeHint().height() + statusbar->sizeHint().height();
     QSize size = designedSize;
-    if (room.height() < size.height())
+    if (room.height() < content.height() + bars)
         size.rwidth() += scrollBar;
-    if (room.width() < size.width())
+    if (room.width() < content.width())
         size.rheight() += scrollBar;
     window->setFixedSize(size.boundedTo(room));
 }
