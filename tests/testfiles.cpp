@@ -96,19 +96,20 @@ TestFiles::Run TestFiles::runConverter(const QStringList &arguments, const QByte
 TestFiles::Run TestFiles::run(const std::vector<std::string> &command, const QByteArray &input,
                               const QString &inputFile, int timeoutSeconds)
 {
-    QTemporaryDir dir;
-    const QString in = inputFile.isEmpty() ? dir.filePath(QStringLiteral("in")) : inputFile;
-    if (inputFile.isEmpty())
-        write(in, input);
     QStringList arguments;
     for (std::size_t i = 1; i < command.size(); ++i)
         arguments << QString::fromStdString(command[i]);
     QProcess process;
-    process.setStandardInputFile(in);
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
     Run result;
     QElapsedTimer timer;
     timer.start();
     process.start(QString::fromStdString(command.front()), arguments);
+    if (inputFile.isEmpty()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
     if (!process.waitForFinished(timeoutSeconds * 1000)) {
         process.kill();
         process.waitForFinished();
