@@ -67,6 +67,9 @@
         answer(data.result);
     };
   });
+  // A browser that cannot start it (or a module that cannot compile) is
+  // said at once, not left as buttons that do nothing.
+  worker.addEventListener('error', () => say('This browser could not start the converter: try another browser.', true));
   function call(step, args = [], transfer = []) {
     const id = ++asked;
     return new Promise((resolve, reject) => {
