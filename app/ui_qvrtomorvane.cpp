@@ -10,6 +10,7 @@
 #include "input/codefile.h"
 #include "input/loadbutton.h"
 #include "input/qvrcode.h"
+#include "input/systempath.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,17 +81,6 @@ void showCode(QTextEdit *pane, const QString &code)
 {
     pane->document()->setPlainText(code);
     pane->verticalScrollBar()->setValue(0);
-}
-
-// A path as the file layer takes it: the bytes the system names the file
-// by, which on Windows, whose names are UTF-16, is their UTF-8.
-std::string systemPath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return path.toStdString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
 }
 
 QHBoxLayout *rowLayout(const char *name)

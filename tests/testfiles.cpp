@@ -1,5 +1,7 @@
 #include "testfiles.h"
 
+#include "input/systempath.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,17 +20,6 @@ extern char **environ;
 #endif
 
 namespace {
-
-// A path or an argument as the programs take it: its bytes, which on
-// Windows (names in UTF-16) are UTF-8.
-std::string systemBytes(const QString &text)
-{
-#ifdef Q_OS_WIN
-    return text.toStdString();
-#else
-    return QFile::encodeName(text).toStdString();
-#endif
-}
 
 #ifndef Q_OS_WIN
 // The most memory the process has held since it started the program it
@@ -79,14 +70,14 @@ QByteArray TestFiles::withByteOrderMark(const QString &text, int width)
 // Another build's converter can be tested by naming it in QVRTOMORVANE_CLI.
 std::string TestFiles::converter()
 {
-    return systemBytes(qEnvironmentVariable("QVRTOMORVANE_CLI", QStringLiteral(QVRTOMORVANE_CLI)));
+    return systemPath(qEnvironmentVariable("QVRTOMORVANE_CLI", QStringLiteral(QVRTOMORVANE_CLI)));
 }
 
 TestFiles::Run TestFiles::runConverter(const QStringList &arguments, const QByteArray &input)
 {
     std::vector<std::string> command{converter()};
     for (const QString &argument : arguments)
-        command.push_back(systemBytes(argument));
+        command.push_back(systemPath(argument));
     return run(command, input);
 }
 

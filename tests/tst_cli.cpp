@@ -2,6 +2,7 @@
 // a disk that runs out of space.
 #include "fulldisk.h"
 #include "testfiles.h"
+#include "input/systempath.h"
 
 #include <QtTest>
 
@@ -21,11 +22,6 @@ const QByteArray code = "107**aa1.2.3.4_bc5.6.7.8.9";
 const QByteArray converted = "105**aa1.2_bc5.6.8.8.0";
 
 #ifdef Q_OS_UNIX
-std::string bytes(const QString &path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 // What kind of file a path is now, without following a link.
 char kindOf(const QString &path)
 {
@@ -258,7 +254,7 @@ void tst_Cli::pipesAndProcessSubstitution()
     TestFiles::write(input, code);
     const std::string converter = TestFiles::converter();
     for (const char *script : {"cat \"$1\" | \"$0\"", "\"$0\" <(cat \"$1\")", "\"$0\" - < \"$1\""}) {
-        const TestFiles::Run run = TestFiles::run({"/bin/bash", "-c", script, converter, bytes(input)});
+        const TestFiles::Run run = TestFiles::run({"/bin/bash", "-c", script, converter, systemPath(input)});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, converted);
     }
@@ -383,7 +379,7 @@ void tst_Cli::neverOverwritesAnInput()
     TestFiles::write(path(QStringLiteral("old/hero.txt")), code);
     TestFiles::write(path(QStringLiteral("hero.txt")), "106**zz7_aa9.8.7");
     const TestFiles::Run run = TestFiles::run(
-        {"/bin/bash", "-c", "cd \"$1\" && " + script.toStdString(), TestFiles::converter(), bytes(mDir->path())});
+        {"/bin/bash", "-c", "cd \"$1\" && " + script.toStdString(), TestFiles::converter(), systemPath(mDir->path())});
 
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(TestFiles::read(path(QStringLiteral("hero.txt"))), QByteArray("106**zz7_aa9.8.7"));
@@ -418,7 +414,7 @@ void tst_Cli::closedStandardStreams()
 
     TestFiles::write(path(QStringLiteral("code.txt")), code);
     const TestFiles::Run run = TestFiles::run(
-        {"/bin/bash", "-c", "cd \"$1\" && " + script.toStdString(), TestFiles::converter(), bytes(mDir->path())});
+        {"/bin/bash", "-c", "cd \"$1\" && " + script.toStdString(), TestFiles::converter(), systemPath(mDir->path())});
     QCOMPARE(run.exitCode, message.isEmpty() ? 0 : 1);
     QVERIFY2(run.err.contains(message), run.err);
     QCOMPARE(QDir(mDir->path()).entryList(QDir::Files).size(), message.isEmpty() ? 2 : 1);
@@ -433,7 +429,7 @@ void tst_Cli::fileNamesAsTheyAre()
     QSKIP("Linux only: names that are not UTF-8 (Windows names are UTF-16; tst_Cli::nonAsciiNames)");
 #else
     TestFiles::write(path(QStringLiteral("-old.txt")), code);
-    const std::string folder = bytes(mDir->path());
+    const std::string folder = systemPath(mDir->path());
     const TestFiles::Run dash =
         TestFiles::run({"/bin/bash", "-c", "cd \"$1\" && \"$0\" -- -old.txt", TestFiles::converter(), folder});
     QCOMPARE(dash.exitCode, 0);
@@ -501,10 +497,10 @@ void tst_Cli::failedCommitKeepsOldFile()
     const QString output = path(QStringLiteral("out.txt"));
     TestFiles::write(input, code);
     TestFiles::write(output, "OLD CONTENT");
-    if (TestFiles::run({"/usr/bin/chattr", "+i", bytes(output)}).exitCode != 0)
+    if (TestFiles::run({"/usr/bin/chattr", "+i", systemPath(output)}).exitCode != 0)
         QSKIP("making a file immutable needs root and a file system that has the flag");
     const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), output});
-    TestFiles::run({"/usr/bin/chattr", "-i", bytes(output)});
+    TestFiles::run({"/usr/bin/chattr", "-i", systemPath(output)});
 
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, input.toUtf8() + ": cannot write " + output.toUtf8() + ": Operation not permitted\n");
@@ -530,7 +526,7 @@ void tst_Cli::reasonsForAnOrdinaryUser()
     QFile::setPermissions(mDir->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                             | QFileDevice::ReadOther | QFileDevice::ExeOther);
     const std::vector<std::string> asNobody = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
-                                               TestFiles::converter(), bytes(input), "-o"};
+                                               TestFiles::converter(), systemPath(input), "-o"};
     std::vector<std::string> toNull = asNobody;
     toNull.push_back("/dev/null");
     TestFiles::Run run = TestFiles::run(toNull);
@@ -538,7 +534,7 @@ void tst_Cli::reasonsForAnOrdinaryUser()
     QCOMPARE(run.err, QByteArray());
 
     std::vector<std::string> toFolder = asNobody;
-    toFolder.push_back(bytes(path(QStringLiteral("out.txt"))));
+    toFolder.push_back(systemPath(path(QStringLiteral("out.txt"))));
     run = TestFiles::run(toFolder);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.endsWith(": Permission denied\n"), run.err);
@@ -616,7 +612,7 @@ void tst_Cli::reportJsonIsOneDocument()
 #endif
     TestFiles::write(path(QStringLiteral("code.txt")), code);
     const TestFiles::Run run = TestFiles::run({"/bin/sh", "-c", "cd \"$1\" && " + script.toStdString(),
-                                               TestFiles::converter(), bytes(mDir->path())});
+                                               TestFiles::converter(), systemPath(mDir->path())});
     QCOMPARE(run.exitCode, 1);
     QJsonParseError parsed;
     const QJsonObject json = QJsonDocument::fromJson(run.err, &parsed).object();
