@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // How a code comes out of a file and goes back into one. The window and the
 // command-line converter both read and save through here. Paths are the
@@ -36,6 +37,12 @@ struct Read
 // receives what was meant for standard output); remembers which they were,
 // so that reading or writing them still fails as it should.
 void reserveStandardStreams();
+
+// The program's arguments, file names among them, as the paths this layer
+// takes: argv as it is on Linux; on Windows, whose argv holds them in the
+// ANSI code page (which loses any name outside it, "été-日本.txt"), the
+// UTF-8 of the UTF-16 command line.
+std::vector<std::string> arguments(int argc, char *argv[]);
 
 // Whether the first headBytes bytes (all of a shorter file) may begin a
 // code: a file they cannot begin is refused as NotACode before the rest of

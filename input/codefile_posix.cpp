@@ -517,6 +517,11 @@ void reserveStandardStreams()
     }
 }
 
+std::vector<std::string> arguments(int argc, char *argv[])
+{
+    return std::vector<std::string>(argv, argv + argc);
+}
+
 Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode)
 {
     // Opening a FIFO for reading waits for a writer; the window must not,

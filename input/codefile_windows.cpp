@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <sddl.h>
+#include <shellapi.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -311,6 +312,17 @@ void reserveStandardStreams()
         if (!standardStreamClosed[stream])
             _setmode(stream, _O_BINARY);
     }
+}
+
+std::vector<std::string> arguments(int, char *[])
+{
+    int count = 0;
+    wchar_t **wideArguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> utf8;
+    for (int i = 0; i < count; ++i)
+        utf8.push_back(narrow(wideArguments[i]));
+    LocalFree(wideArguments);
+    return utf8;
 }
 
 Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode)
