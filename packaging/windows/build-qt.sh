@@ -52,16 +52,17 @@ if [ -f "$prefix/qvrtomorvane-qt.stamp" ] && [ "$(cat "$prefix/qvrtomorvane-qt.s
     exit 0
 fi
 
-# Debian's source packages: a deb-src entry for bookworm beside the
-# machine's own entries.
+# Debian's source packages: the machine's own entries for this release
+# (deb822 .sources stanzas and one-line sources.list entries), each once
+# more as deb-src, so the source comes from wherever the machine's mirror is.
 if ! apt-get source --print-uris "qt6-base=$version" >/dev/null 2>&1; then
-    "${sudo[@]}" tee /etc/apt/sources.list.d/qvrtomorvane-deb-src.sources >/dev/null <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    entries=$("$here/deb-src-entries.sh" "$codename" /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources)
+    if [ -z "$entries" ]; then
+        echo "build-qt.sh: no apt entry for Debian $codename to take the qt6-base source from" >&2
+        exit 1
+    fi
+    echo "$entries" | "${sudo[@]}" tee /etc/apt/sources.list.d/qvrtomorvane-deb-src.sources >/dev/null
     "${sudo[@]}" apt-get update -q
 fi
 
