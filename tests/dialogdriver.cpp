@@ -23,6 +23,19 @@ void DialogDriver::chooseFile(const QString &path)
     });
 }
 
+void DialogDriver::chooseFileIn(const QString &folder, const QString &name)
+{
+    whenModal<QFileDialog>([folder, name](QFileDialog *dialog) {
+        dialog->setDirectory(folder);
+        auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(fileName);
+        fileName->setText(name);
+        QTest::keyClick(fileName, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
 void DialogDriver::cancelFileDialog()
 {
     whenModal<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); });

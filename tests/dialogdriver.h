@@ -34,6 +34,9 @@ public:
     // opens inside the dialog instead of being chosen; the dialog is then
     // cancelled.
     static void chooseFile(const QString &path);
+    // Opens folder in the next file dialog, then types name as it is there
+    // (a bare name, or any path) and confirms.
+    static void chooseFileIn(const QString &folder, const QString &name);
     static void cancelFileDialog();
 };
 

@@ -2,13 +2,18 @@
 
 #include "input/systempath.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #ifdef Q_OS_WIN
-#include <QProcess>
+#include <windows.h>
+#include <sddl.h>
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -159,3 +164,108 @@ TestFiles::Run TestFiles::run(const std::vector<std::string> &command, const QBy
     return result;
 }
 #endif
+
+QString TestFiles::shellQuoted(const QString &word)
+{
+    return QLatin1Char('\'') + QString(word).replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
+}
+
+#ifdef Q_OS_WIN
+// Wine's own: the Unix path of a Windows one. Not on Windows itself.
+using UnixFileName = char *(CDECL *)(const wchar_t *);
+static UnixFileName unixFileName()
+{
+    return reinterpret_cast<UnixFileName>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+}
+
+QString TestFiles::linuxPath(const QString &path)
+{
+    const UnixFileName toUnix = unixFileName();
+    const std::wstring name = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
+    char *unix = toUnix ? toUnix(name.c_str()) : nullptr;
+    const QString linux = unix ? QString::fromUtf8(unix) : QString();
+    HeapFree(GetProcessHeap(), 0, unix);
+    return linux;
+}
+
+// Wine starts a Linux program named in a command line as it starts a
+// Windows one, but neither waits for it nor passes its output or exit
+// status back: the shell writes its output to a file, and a second file
+// once it is done.
+std::optional<QByteArray> TestFiles::runOnLinux(const QString &script)
+{
+    if (!unixFileName())
+        return std::nullopt;
+    QTemporaryDir dir;
+    const QString base = linuxPath(dir.path()) + QStringLiteral("/run");
+    write(dir.filePath(QStringLiteral("run")), QStringLiteral("{ %1; } > %2.out 2>&1; : > %2.done\n")
+                                                    .arg(script, shellQuoted(base)).toUtf8());
+    std::wstring line = QStringLiteral("/bin/sh \"%1\"").arg(base).toStdWString();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return std::nullopt;
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFile::exists(dir.filePath(QStringLiteral("run.done"))) && waited.elapsed() < 60'000)
+        QThread::msleep(2);
+    return read(dir.filePath(QStringLiteral("run.out")));
+}
+
+static QString windowsSecurityOf(const QString &path)
+{
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    constexpr SECURITY_INFORMATION what = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    DWORD size = 0;
+    GetFileSecurityW(name.c_str(), what, nullptr, 0, &size);
+    QByteArray descriptor(int(size), '\0');
+    wchar_t *text = nullptr;
+    if (size == 0 || !GetFileSecurityW(name.c_str(), what, descriptor.data(), size, &size)
+        || !ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1, what, &text, nullptr))
+        return QStringLiteral("<unreadable>");
+    const QString security = QString::fromWCharArray(text);
+    LocalFree(text);
+    return security;
+}
+#else
+QString TestFiles::linuxPath(const QString &path)
+{
+    return path;
+}
+
+std::optional<QByteArray> TestFiles::runOnLinux(const QString &script)
+{
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+    shell.waitForFinished(-1);
+    return shell.readAllStandardOutput();
+}
+
+static QString windowsSecurityOf(const QString &)
+{
+    return QString();
+}
+#endif
+
+TestFiles::Permissions TestFiles::permissions(const QString &path)
+{
+    const QString linux = linuxPath(path);
+    const std::optional<QByteArray> mode =
+        linux.isEmpty() ? std::nullopt : runOnLinux(QStringLiteral("stat -c %a ") + shellQuoted(linux));
+    return {mode.value_or(QByteArray()).trimmed(), windowsSecurityOf(path)};
+}
+
+void TestFiles::setLinuxMode(const QString &path, const QByteArray &mode)
+{
+    runOnLinux(QStringLiteral("chmod %1 %2").arg(QString::fromLatin1(mode), shellQuoted(linuxPath(path))));
+}
+
+char *toString(const TestFiles::Permissions &permissions)
+{
+    return QTest::toString(QStringLiteral("mode %1, %2")
+                               .arg(QString::fromLatin1(permissions.linuxMode), permissions.windowsSecurity));
+}

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,29 @@ public:
     static Run run(const std::vector<std::string> &command, const QByteArray &input = QByteArray(),
                    const QString &inputFile = QString(), int timeoutSeconds = 300);
     static std::string converter();
+
+    // A shell script run on the Linux system the tests run on, to its end;
+    // what it wrote, or nothing where there is no Linux (Windows itself).
+    // Under Wine, a Windows test reaches Linux this way.
+    static std::optional<QByteArray> runOnLinux(const QString &script);
+    // A word for such a script: the script gets it as it is.
+    static QString shellQuoted(const QString &word);
+    // The path Linux knows a file by (under Wine, its Unix path).
+    static QString linuxPath(const QString &path);
+
+    // Who may do what with a file, as each system tells it: its Linux mode
+    // ("644"; empty where there is no Linux) and, on Windows, its owner,
+    // group and permissions as Windows reports them (SDDL).
+    struct Permissions
+    {
+        QByteArray linuxMode;
+        QString windowsSecurity;
+        bool operator==(const Permissions &) const = default;
+    };
+    static Permissions permissions(const QString &path);
+    static void setLinuxMode(const QString &path, const QByteArray &mode);
 };
+
+char *toString(const TestFiles::Permissions &permissions);
 
 #endif // TESTFILES_H

@@ -58,8 +58,6 @@ private slots:
 
     void startState();
     void showConvertedCode();
-    void save_data();
-    void save();
     void cancelledSaveWritesNothing();
     void failedSaveWarns_data();
     void failedSaveWarns();
@@ -147,36 +145,6 @@ void tst_MainWindow::showConvertedCode()
     QVERIFY(!mUi->convertPushButton->isEnabled());
     QVERIFY(mUi->savePushButton->isEnabled());
     QVERIFY(mUi->actionCopyConvertedCode->isEnabled());
-}
-
-void tst_MainWindow::save_data()
-{
-    QTest::addColumn<QByteArray>("existing");
-    QTest::newRow("new file") << QByteArray();
-    QTest::newRow("over a longer file") << QByteArray(5000, 'x');
-    QTest::newRow("over a shorter file") << QByteArray("x");
-}
-
-// The file holds exactly the converted code: UTF-8, no mark, no line end,
-// nothing of what it held before.
-void tst_MainWindow::save()
-{
-    QFETCH(QByteArray, existing);
-
-    const QString input = path(QStringLiteral("code.txt"));
-    TestFiles::write(input, QStringLiteral("107**z\u00e9_aa1.2.3_zz\r\n").toUtf8());
-    loadThroughDialog(input);
-    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-
-    const QString output = path(QStringLiteral("morvane.txt"));
-    if (!existing.isEmpty()) {
-        TestFiles::write(output, existing);
-        DialogDriver::whenModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
-    }
-    DialogDriver::chooseFile(output);
-    QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
-    QCOMPARE(TestFiles::read(output), QByteArray("105**z\xc3\xa9_aa1_zz\n"));
-    QCOMPARE(QDir(mDir->path()).entryList(QDir::Files).size(), 2);
 }
 
 void tst_MainWindow::cancelledSaveWritesNothing()
