@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tries what a Windows user downloads, under Wine:
 # - the zip, unpacked: its converter converts the example and 300 generated
-#   codes byte for byte as the Linux converter does;
+#   codes byte for byte as the Linux converter does, and replaces files
+#   named without their folder, keeping their permissions;
 # - the installer, run silently for the current user: the installed
 #   converter converts the example as the Linux one does, the installed
 #   window starts, the Start-menu entry and the uninstaller's registration
@@ -37,6 +38,20 @@ unzip -q "$zip" -d "$work/zip"
 (cd "$work/codes" && wine "$work/zip/$package/qvrtomorvane-cli.exe" -d "$work/windows" ./*.txt)
 diff -r "$work/linux" "$work/windows"
 echo "the unpacked zip's converter agrees with the Linux one on $(ls "$work/codes" | wc -l) codes"
+
+# Files named bare, as people type them, replaced in their own folder: the
+# new code in them, the permissions they had, nothing left beside them.
+mkdir "$work/bare"
+for mode in 644 600; do
+    echo OLD > "$work/bare/out-$mode.txt"
+    chmod "$mode" "$work/bare/out-$mode.txt"
+    (cd "$work/bare" && wine "$work/zip/$package/qvrtomorvane-cli.exe" -o "out-$mode.txt" "$(winepath -w "$source/docs/example-code.txt")")
+    cmp "$work/bare/out-$mode.txt" "$work/linux/example.txt"
+    [ "$(stat -c %a "$work/bare/out-$mode.txt")" = "$mode" ] \
+        || { echo "out-$mode.txt is now mode $(stat -c %a "$work/bare/out-$mode.txt")" >&2; exit 1; }
+done
+[ -z "$(ls -A "$work/bare" | grep saving)" ] || { echo "left behind: $(ls -A "$work/bare")" >&2; exit 1; }
+echo "the unpacked zip's converter replaces files named bare and keeps their permissions"
 
 wine "$installer" /S
 wineserver -w
