@@ -1,5 +1,5 @@
 #include "app/ui_qvrtomorvane.h"
-#include "input/codefile.h"
+#include "files/codefile.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,23 +1,20 @@
+// The main window's form: every widget with its name, properties and
+// texts, and the connections to the actions, which ui_qvrtomorvane_actions.cpp
+// holds.
 #include "ui_qvrtomorvane.h"
 
 #include "app/codefiledrop.h"
-#include "convert/conversion.h"
+#include "convert/codesession.h"
 #include "convert/convertbutton.h"
 #include "forms/formstyle.h"
 #include "forms/ui_about.h"
-#include "forms/ui_conversiondetails.h"
 #include "forms/ui_help.h"
-#include "input/codefile.h"
 #include "input/loadbutton.h"
 #include "input/qvrcode.h"
-#include "input/systempath.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QDialog>
-#include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -25,8 +22,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -35,19 +30,9 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include <cerrno>
-#include <cstring>
-#include <new>
-
 namespace {
 
-const char fileFilter[] = "Text Files (*.txt)";
 const QSize designedSize(1200, 900);
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("QVRtoMorvane", text);
-}
 
 void setFixedRowHeight(QLabel *label)
 {
@@ -73,32 +58,12 @@ void prepareCodePane(QTextEdit *pane)
     pane->setFont(font);
 }
 
-// A code goes into its pane as plain text (one that looks like markup must
-// show, and copy, exactly as it is), through the pane's document: the text
-// edit's own setPlainText would go on to lay the whole line out a second
-// time only to show a text cursor that a read-only pane never draws.
-void showCode(QTextEdit *pane, const QString &code)
-{
-    pane->document()->setPlainText(code);
-    pane->verticalScrollBar()->setValue(0);
-}
-
 QHBoxLayout *rowLayout(const char *name)
 {
     auto *layout = new QHBoxLayout();
     layout->setObjectName(QString::fromLatin1(name));
     return layout;
 }
-
-// Loading and showing a code of many megabytes takes seconds of text layout.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 
 template<typename Form>
 void runDialog()
@@ -110,6 +75,11 @@ void runDialog()
 }
 
 } // namespace
+
+QString Ui_QVRtoMorvane::translated(const char *text)
+{
+    return QCoreApplication::translate("QVRtoMorvane", text);
+}
 
 void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
 {
@@ -148,34 +118,42 @@ void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
     menuFile->addAction(actionHelp);
     menuFile->addAction(actionAbout);
     buildEditMenu(window);
+    buildStatusLabels();
+    codeFileDrop = new CodeFileDrop(window, [this](const QString &path) { loadCodeFile(path); });
 
     retranslateUi(window);
     QMetaObject::connectSlotsByName(window);
+    putContentInScrollArea(window);
     fitToScreen(window);
 }
 
-// The window is laid out for 1200 by 900 and keeps that wherever it fits.
-// On a smaller screen (a laptop at 125% or 150%, a 1366 by 768 one) it
-// opens at the room there is, its content the same, in a scroll area, so
-// that every control can still be reached.
-void Ui_QVRtoMorvane::fitToScreen(QMainWindow *window)
+// The content, at its designed size, in a scroll area that scrolls only
+// where the screen is too small for it.
+void Ui_QVRtoMorvane::putContentInScrollArea(QMainWindow *window)
 {
-    // The title bar and borders that the window system adds are not known
-    // before the window is shown; this leaves room for usual ones.
-    const QSize frame(16, 40);
-    const QSize room = window->screen()->availableGeometry().size() - frame;
     // The rows, with a margin below as wide as the one beside them; at the
     // designed size the content has more room than that and fills it.
     const QRect rows = verticalLayoutWidget->geometry();
-    const QSize content(designedSize.width(), rows.bottom() + 1 + rows.left());
-    centralwidget->setMinimumSize(content);
+    centralwidget->setMinimumSize(QSize(designedSize.width(), rows.bottom() + 1 + rows.left()));
     contentScrollArea = new QScrollArea(window);
     contentScrollArea->setObjectName(QString::fromUtf8("contentScrollArea"));
     contentScrollArea->setFrameShape(QFrame::NoFrame);
     contentScrollArea->setWidgetResizable(true);
     contentScrollArea->setWidget(centralwidget);
     window->setCentralWidget(contentScrollArea);
+}
 
+// The window is laid out for 1200 by 900 and keeps that wherever it fits.
+// On a smaller screen (a laptop at 125% or 150%, a 1366 by 768 one) it
+// opens at the room there is, its content the same, so that every control
+// can still be reached.
+void Ui_QVRtoMorvane::fitToScreen(QMainWindow *window)
+{
+    // The title bar and borders that the window system adds are not known
+    // before the window is shown; this leaves room for usual ones.
+    const QSize frame(16, 40);
+    const QSize room = window->screen()->availableGeometry().size() - frame;
+    const QSize content = centralwidget->minimumSize();
     // A scroll bar in one direction takes room from the other.
     const int scrollBar = contentScrollArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int bars = menuBar->sizeHint().height() + statusbar->sizeHint().height();
@@ -305,9 +283,9 @@ void Ui_QVRtoMorvane::retranslateUi(QMainWindow *window)
     loadPushButton->setText(translated("LOAD QVR FILE"));
     pathNameLabel->setText(translated("Selected File: "));
     loadPathLabel->setText(QString());
-    qvrCodeTextEdit->setPlaceholderText(translated("QVR Code will be displayed here..."));
+    qvrCodeTextEdit->setPlaceholderText(translated(CodeSession::emptyPlaceholder));
     convertPushButton->setText(translated("CONVERT QVR TO MORVANE"));
-    morvaneCodeTextEdit->setPlaceholderText(translated("New Morvane Code will be displayed here..."));
+    morvaneCodeTextEdit->setPlaceholderText(translated(CodeSession::lowerPlaceholder));
     savePushButton->setText(translated("SAVE MORVANE CODE TO COMPUTER"));
     clearPushButton->setText(translated("CLEAR CURRENT CODES"));
     exitPushButton->setText(translated("EXIT"));
@@ -329,12 +307,6 @@ void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
     actionCopyConvertedCode = new QAction(window);
     actionCopyConvertedCode->setObjectName(QString::fromUtf8("actionCopyConvertedCode"));
     actionCopyConvertedCode->setEnabled(savePushButton->isEnabled());
-    conversionSummaryLabel = new QLabel(statusbar);
-    conversionSummaryLabel->setObjectName(QString::fromUtf8("conversionSummaryLabel"));
-    statusbar->addWidget(conversionSummaryLabel, 1);
-    previewNoteLabel = new QLabel(statusbar);
-    previewNoteLabel->setObjectName(QString::fromUtf8("previewNoteLabel"));
-    statusbar->addPermanentWidget(previewNoteLabel);
     actionConversionDetails = new QAction(window);
     actionConversionDetails->setObjectName(QString::fromUtf8("actionConversionDetails"));
     actionConversionDetails->setEnabled(savePushButton->isEnabled());
@@ -348,172 +320,17 @@ void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
                      [this] { copyConvertedCode(); });
     QObject::connect(actionConversionDetails, &QAction::triggered, actionConversionDetails,
                      [this, window] { showConversionDetails(window); });
-    codeFileDrop = new CodeFileDrop(window, [this](const QString &path) { loadCodeFile(path); });
 }
 
-void Ui_QVRtoMorvane::chooseCodeFile(QMainWindow *window)
+// What the conversion did with the segments, and what a pane leaves out of
+// a long code, stay in the status bar beside the steps' messages.
+void Ui_QVRtoMorvane::buildStatusLabels()
 {
-    const QString path = QFileDialog::getOpenFileName(window, QString::fromUtf8("Select a file to load"),
-                                                      QString::fromUtf8(""), QString::fromUtf8(fileFilter));
-    if (path.isEmpty())
-        showSession(session().cancel());
-    else
-        loadCodeFile(path);
+    conversionSummaryLabel = new QLabel(statusbar);
+    conversionSummaryLabel->setObjectName(QString::fromUtf8("conversionSummaryLabel"));
+    statusbar->addWidget(conversionSummaryLabel, 1);
+    previewNoteLabel = new QLabel(statusbar);
+    previewNoteLabel->setObjectName(QString::fromUtf8("previewNoteLabel"));
+    statusbar->addPermanentWidget(previewNoteLabel);
 }
 
-CodeSession &Ui_QVRtoMorvane::session()
-{
-    return convertPushButton->session();
-}
-
-// Only a regular file is read: a device or a pipe might never end, or never
-// start, and the window would wait for it.
-// A file whose first bytes cannot begin a code is refused before it is read
-// whole, so a video dropped by mistake costs nothing; one that cannot be
-// read says why in the status bar. Nothing a file holds can stop the window.
-void Ui_QVRtoMorvane::loadCodeFile(const QString &path)
-{
-    const BusyCursor busy;
-    const CodeSession::Ticket ticket = session().startLoad();
-    std::string reason;
-    try {
-        CodeFile::Read read = CodeFile::read(systemPath(path), CodeFile::Sources::RegularFiles,
-                                             CodeText::mayBeginCode);
-        switch (read.status) {
-        case CodeFile::Read::Done:
-            return showSession(session().load(ticket, std::move(read.bytes), path.toStdString()));
-        case CodeFile::Read::NotACode:
-            return showSession(session().refuseCode(ticket));
-        case CodeFile::Read::TooLarge:
-            reason = std::string("it holds more than ") + CodeFile::largestCodeText + ", and a code is a few kilobytes";
-            break;
-        default:
-            reason = read.reason;
-            break;
-        }
-    } catch (const std::bad_alloc &) {
-        reason = std::strerror(ENOMEM);
-    }
-    showSession(session().refuseUnreadable(ticket));
-    statusbar->showMessage(translated("Cannot read \"%1\": %2").arg(path, QString::fromLocal8Bit(reason.c_str())));
-}
-
-void Ui_QVRtoMorvane::loadCodeText(const QString &text, const QString &source)
-{
-    const BusyCursor busy;
-    const CodeSession::Ticket ticket = session().startLoad();
-    try {
-        showSession(session().load(ticket, text.toStdString(), source.toStdString()));
-    } catch (const std::bad_alloc &) {
-        showSession(session().refuseUnreadable(ticket));
-        statusbar->showMessage(translated("Cannot paste: %1").arg(QString::fromLocal8Bit(std::strerror(ENOMEM))));
-    }
-}
-
-namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
-// Everything the window shows of a code comes from the session; a step says
-// what it changed, so a code of megabytes is laid out again only when it
-// is a new one.
-void Ui_QVRtoMorvane::showSession(unsigned changes)
-{
-    const CodeSession &held = session();
-    if (changes & CodeSession::UpperPane) {
-        qvrCodeTextEdit->setPlaceholderText(translated(held.placeholder().data()));
-        showCode(qvrCodeTextEdit, fromUtf8(CodeText::preview(held.upperText())));
-    }
-    if (changes & CodeSession::PathLabel)
-        loadPathLabel->setText(fromUtf8(held.path()));
-    if (changes & CodeSession::LowerPane)
-        showCode(morvaneCodeTextEdit, fromUtf8(CodeText::preview(held.shownConversion())));
-    if (changes & (CodeSession::UpperPane | CodeSession::LowerPane)) {
-        // A code too long to lay out shows its start; this says so.
-        const std::string above = CodeText::previewNote(held.upperText().size());
-        const std::string below = CodeText::previewNote(held.shownConversion().size());
-        previewNoteLabel->setText(
-            (above.empty() ? QString() : translated("Above: %1").arg(fromUtf8(above)))
-            + (above.empty() || below.empty() ? QString() : QStringLiteral(" "))
-            + (below.empty() ? QString() : translated("Below: %1").arg(fromUtf8(below))));
-    }
-    if (changes & CodeSession::Controls) {
-        convertPushButton->updateEnabledState();
-        // Save, Copy and the details offer the code the lower pane shows,
-        // and only while it shows one: with nothing there Save and Copy
-        // would write an empty file or wipe the clipboard. The status bar
-        // says what became of its segments, in a label of its own: a
-        // menu's status tips would wipe a status message for good.
-        savePushButton->setEnabled(held.canSave());
-        actionCopyConvertedCode->setEnabled(held.canCopy());
-        actionConversionDetails->setEnabled(held.canShowDetails());
-        conversionSummaryLabel->setText(fromUtf8(held.summary()));
-    }
-}
-
-void Ui_QVRtoMorvane::showConvertedCode()
-{
-    const BusyCursor busy;
-    convertPushButton->translateCode();
-    showSession(CodeSession::LowerPane | CodeSession::Controls);
-    morvaneCodeTextEdit->setReadOnly(true);
-    morvaneCodeTextEdit->setEnabled(true);
-}
-
-void Ui_QVRtoMorvane::showConversionDetails(QMainWindow *window)
-{
-    if (!session().canShowDetails())
-        return;
-    QDialog dialog(window);
-    Ui_ConversionDetails form;
-    form.setupUi(&dialog);
-    form.summaryLabel->setText(fromUtf8(session().summary()));
-    form.detailsTextEdit->setPlainText(fromUtf8(session().details()).trimmed());
-    dialog.exec();
-}
-
-// Written whole through a temporary file, so an older, longer file never
-// keeps a tail, and a failed save leaves it as it was and says so.
-void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
-{
-    const QString path = QFileDialog::getSaveFileName(window, QString::fromUtf8("Save Code to File"),
-                                                      QString::fromUtf8(""), QString::fromUtf8(fileFilter));
-    if (path.isEmpty())
-        return;
-    const std::optional<std::string> failure = CodeFile::write(systemPath(path),
-                                                               session().shownConversion(), CodeFile::Targets::RegularFiles);
-    if (failure) {
-        QMessageBox::warning(window, translated("Save Code to File"),
-                             translated("The code could not be saved to \"%1\":\n%2")
-                                 .arg(path, QString::fromLocal8Bit(failure->c_str())));
-    }
-}
-
-void Ui_QVRtoMorvane::clearCodes()
-{
-    convertPushButton->clearMText();
-    showSession(CodeSession::Everything);
-}
-
-void Ui_QVRtoMorvane::pasteCode()
-{
-    const QString text = QGuiApplication::clipboard()->text();
-    if (text.isEmpty())
-        return;
-    loadCodeText(text, QString::fromUtf8(CodeSession::clipboardName.data(), qsizetype(CodeSession::clipboardName.size())));
-}
-
-void Ui_QVRtoMorvane::copyConvertedCode()
-{
-    try {
-        QGuiApplication::clipboard()->setText(convertPushButton->mConvertedText());
-        statusbar->showMessage(translated("Morvane code copied."), 5000);
-    } catch (const std::bad_alloc &) {
-        statusbar->showMessage(translated("Cannot copy: %1").arg(QString::fromLocal8Bit(std::strerror(ENOMEM))));
-    }
-}

@@ -6,6 +6,7 @@
 
 class CodeFileDrop;
 class CodeSession;
+class StepMessage;
 class ConvertButton;
 class LoadButton;
 class QAction;
@@ -25,8 +26,9 @@ class QWidget;
 class qvrCode;
 
 // The main window: builds every widget, sets every text and makes every
-// connection. The window actions are closures over this form object, which
-// lives as long as the event loop runs.
+// connection (ui_qvrtomorvane.cpp). The window actions are closures over
+// this form object, which lives as long as the event loop runs
+// (ui_qvrtomorvane_actions.cpp).
 class Ui_QVRtoMorvane : public QObject
 {
 public:
@@ -81,13 +83,19 @@ public:
     void loadCodeText(const QString &text, const QString &source);
 
 private:
+    static QString translated(const char *text);
     void buildRows();
-    void fitToScreen(QMainWindow *window);
-    void connectActions(QMainWindow *window);
     void buildEditMenu(QMainWindow *window);
+    void buildStatusLabels();
+    void connectActions(QMainWindow *window);
+    void putContentInScrollArea(QMainWindow *window);
+    void fitToScreen(QMainWindow *window);
+
     CodeSession &session();
-    // Shows what a step of the session changed (CodeSession::Change).
+    // Shows what a step of the session changed (CodeSession::Change), and
+    // what it said.
     void showSession(unsigned changes);
+    void showMessage(const StepMessage &message);
 
     void chooseCodeFile(QMainWindow *window);
     void showConvertedCode();

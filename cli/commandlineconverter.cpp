@@ -203,7 +203,10 @@ bool CommandLineConverter::convertedOne(const std::string &input, const Conversi
         return writeTo(input, *options.output, converted);
     if (options.outputDirectory)
         return writeTo(input, CodeFile::pathInFolder(*options.outputDirectory, input), converted);
-    if (const auto failure = CodeFile::writeStandardOutput(converted)) {
+    // On a terminal the prompt that follows goes on a line of its own; a
+    // file or a pipe gets the code's bytes exactly.
+    const bool terminal = CodeFile::standardOutputIsTerminal() && !converted.empty() && converted.back() != '\n';
+    if (const auto failure = CodeFile::writeStandardOutput(terminal ? converted + '\n' : converted)) {
         report(input, "cannot write to standard output: " + *failure);
         return false;
     }
@@ -219,9 +222,6 @@ std::optional<std::string> CommandLineConverter::readAndConvert(const std::strin
     case CodeFile::Read::Done:
         break;
     case CodeFile::Read::TooLarge:
-        report(input, std::string("cannot read: it holds more than ") + CodeFile::largestCodeText
-                          + ", and a code is a few kilobytes");
-        return std::nullopt;
     case CodeFile::Read::Refused:
     case CodeFile::Read::Failed:
         report(input, "cannot read: " + read.reason);

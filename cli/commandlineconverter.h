@@ -2,7 +2,7 @@
 #define COMMANDLINECONVERTER_H
 
 #include "convert/conversion.h"
-#include "input/codefile.h"
+#include "files/codefile.h"
 
 #include <optional>
 #include <set>

@@ -1,6 +1,6 @@
 #include "commandlineconverter.h"
 
-#include "input/codefile.h"
+#include "files/codefile.h"
 
 #include <csignal>
 #include <cstdio>

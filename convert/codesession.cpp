@@ -17,13 +17,22 @@ unsigned CodeSession::load(Ticket ticket, std::string bytes, std::string_view na
 {
     if (!isCurrent(ticket))
         return 0;
-    auto loaded = std::make_shared<Converted>();
+    auto loaded = std::make_shared<Taken>();
     loaded->code = CodeText::decode(std::move(bytes));
-    if (Conversion::judge(loaded->code) != ConversionOutcome::Converted)
-        return refuse(Upper::RefusedCode);
+    const bool pasted = name == clipboardName;
+    switch (Conversion::judge(loaded->code)) {
+    case ConversionOutcome::Converted:
+        break;
+    case ConversionOutcome::VersionRejected:
+        return refuse(Upper::RefusedCode, pasted ? StepMessage(StepMessage::RefusedPasteVersion)
+                                                 : StepMessage(StepMessage::RefusedVersion, {StepMessage::fileName(name)}));
+    case ConversionOutcome::Unconvertible:
+        return refuse(Upper::RefusedCode, pasted ? StepMessage(StepMessage::RefusedPasteShape)
+                                                 : StepMessage(StepMessage::RefusedShape, {StepMessage::fileName(name)}));
+    }
     loaded->name = name;
 
-    unsigned changes = UpperPane | PathLabel | Controls;
+    unsigned changes = UpperPane | PathLabel | Controls | Message;
     // The lower pane keeps a conversion of the very same code, which is then
     // this code's as much as the earlier one's; any other it must not show
     // beside the new code.
@@ -38,37 +47,55 @@ unsigned CodeSession::load(Ticket ticket, std::string bytes, std::string_view na
     }
     mHeld = std::move(loaded);
     mUpper = Upper::Code;
-    mPath = mHeld->name;
+    mSource = mHeld->name;
+    mMessage = pasted ? StepMessage(StepMessage::LoadedPaste) : StepMessage(StepMessage::Loaded, {StepMessage::fileName(name)});
     return changes;
 }
 
-unsigned CodeSession::refuseUnreadable(Ticket ticket)
+unsigned CodeSession::refuseUnreadable(Ticket ticket, std::string_view name, std::string_view reason)
 {
-    return isCurrent(ticket) ? refuse(Upper::UnreadableFile) : 0;
+    return isCurrent(ticket) ? refuse(Upper::UnreadableFile, StepMessage(StepMessage::Unreadable,
+                                                                         {StepMessage::fileName(name), std::string(reason)}))
+                             : 0;
 }
 
-unsigned CodeSession::refuseCode(Ticket ticket)
+unsigned CodeSession::refuseTooLarge(Ticket ticket, std::string_view name, std::uint64_t size, std::uint64_t largest)
 {
-    return isCurrent(ticket) ? refuse(Upper::RefusedCode) : 0;
+    if (!isCurrent(ticket))
+        return 0;
+    return refuse(Upper::UnreadableFile,
+                  StepMessage(StepMessage::TooLarge, {StepMessage::fileName(name), StepMessage::sizeText(size),
+                                                      StepMessage::sizeText(largest)}));
+}
+
+unsigned CodeSession::refuseCode(Ticket ticket, std::string_view name)
+{
+    if (!isCurrent(ticket))
+        return 0;
+    return refuse(Upper::RefusedCode, name == clipboardName
+                                          ? StepMessage(StepMessage::RefusedPasteVersion)
+                                          : StepMessage(StepMessage::RefusedVersion, {StepMessage::fileName(name)}));
 }
 
 // A refused code leaves the lower pane, Save and Copy with the conversion
 // they had, which still says whose it is; there is nothing left to convert.
-unsigned CodeSession::refuse(Upper upper)
+unsigned CodeSession::refuse(Upper upper, StepMessage message)
 {
     mHeld.reset();
     mUpper = upper;
-    return UpperPane | Controls;
+    mMessage = std::move(message);
+    return UpperPane | Controls | Message;
 }
 
 // As the window has always done: a cancelled dialog takes back the message
 // an unreadable file left as placeholder, and nothing else.
 unsigned CodeSession::cancel()
 {
+    mMessage = StepMessage();
     if (mUpper != Upper::UnreadableFile)
-        return 0;
+        return Message;
     mUpper = Upper::Nothing;
-    return UpperPane;
+    return UpperPane | Message;
 }
 
 // One pass makes the conversion and its report, when the conversion is
@@ -85,17 +112,25 @@ unsigned CodeSession::convert()
         mHeld->saved = CodeText::encode(std::move(converted));
     }
     mShown = mHeld;
-    return LowerPane | Controls;
+    mMessage = StepMessage(StepMessage::Converted, {mShown->report.summary()});
+    return LowerPane | Controls | Message;
 }
 
 unsigned CodeSession::clear()
 {
     startLoad();
     mUpper = Upper::Nothing;
-    mPath.clear();
+    mSource.clear();
     mHeld.reset();
     mShown.reset();
+    mMessage = StepMessage();
     return Everything;
+}
+
+unsigned CodeSession::tell(StepMessage message)
+{
+    mMessage = std::move(message);
+    return Message;
 }
 
 std::string_view CodeSession::upperText() const

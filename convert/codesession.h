@@ -2,6 +2,7 @@
 #define CODESESSION_H
 
 #include "convert/conversion.h"
+#include "convert/stepmessage.h"
 
 #include <cstdint>
 #include <memory>
@@ -11,8 +12,9 @@
 
 // What a user holds, in the window and on the web page alike: the code shown
 // in the upper pane, the conversion shown in the lower one with the name of
-// the code it came from, and its report; which controls may act; and the
-// user's steps that change them. The window and the page only show it.
+// the code it came from, and its report; which controls may act; the
+// user's steps that change them, and what each step tells the user. The
+// window and the page only show it.
 //
 // One rule decides Convert: it is on exactly while clicking it would show
 // the conversion of the code shown above. Save, Copy and the details are on
@@ -22,7 +24,9 @@ class CodeSession
 {
 public:
     static constexpr std::string_view clipboardName = "(clipboard)";
-    static constexpr std::string_view emptyPlaceholder = "QVR Code will be displayed here...";
+    // What the panes show when they hold nothing.
+    static constexpr char emptyPlaceholder[] = "QVR Code will be displayed here...";
+    static constexpr char lowerPlaceholder[] = "New Morvane Code will be displayed here...";
 
     // What the upper pane shows.
     enum class Upper {
@@ -33,12 +37,14 @@ public:
     };
 
     // What a step changed, so that a view lays out again only what did.
+    // Every step that lands says something, if only nothing (Message).
     enum Change : unsigned {
         UpperPane = 1,
         PathLabel = 2,
         LowerPane = 4,
         Controls = 8,
-        Everything = UpperPane | PathLabel | LowerPane | Controls,
+        Message = 16,
+        Everything = UpperPane | PathLabel | LowerPane | Controls | Message,
     };
 
     // Loads may finish in another order than they started (a large file
@@ -49,23 +55,33 @@ public:
 
     // A file's bytes, or the clipboard's text as UTF-8 bytes (named
     // clipboardName): both are read as a code file's text, carriage
-    // returns dropped alike, then converted and judged.
+    // returns dropped alike, then judged; the conversion is made when it is
+    // first shown.
     unsigned load(Ticket ticket, std::string bytes, std::string_view name);
-    // A file that could not be read at all, or whose first bytes cannot
-    // begin a code (CodeText::mayBeginCode), refused before it is read whole.
-    unsigned refuseUnreadable(Ticket ticket);
-    unsigned refuseCode(Ticket ticket);
+    // A file that could not be read at all, and why; one too large to take,
+    // with both sizes.
+    unsigned refuseUnreadable(Ticket ticket, std::string_view name, std::string_view reason);
+    unsigned refuseTooLarge(Ticket ticket, std::string_view name, std::uint64_t size, std::uint64_t largest);
+    // A file whose first bytes cannot begin a code (CodeText::mayBeginCode),
+    // refused before it is read whole.
+    unsigned refuseCode(Ticket ticket, std::string_view name);
     // A load whose dialog was cancelled.
     unsigned cancel();
     unsigned convert();
     unsigned clear();
+    // What a step the face carries out itself tells the user: a save, a
+    // copy, a drop or a paste it refuses.
+    unsigned tell(StepMessage message);
 
     Upper upper() const { return mUpper; }
     // The code, the invalid-code message, or nothing.
     std::string_view upperText() const;
     std::string_view placeholder() const;
-    // The name of the last code taken.
-    const std::string &path() const { return mPath; }
+    // The name of the last code taken: the path of its file, or
+    // clipboardName for a paste.
+    const std::string &source() const { return mSource; }
+    // What the latest step said.
+    const StepMessage &message() const { return mMessage; }
     // The code shown above, when it is one (UTF-8).
     const std::string &heldCode() const;
     // The saved form of the conversion shown below: the bytes Save writes
@@ -87,7 +103,7 @@ public:
 private:
     // A code taken, and once shown, its conversion in the form Save writes
     // and its report, made together by one pass.
-    struct Converted
+    struct Taken
     {
         std::string code;
         std::string name;
@@ -96,13 +112,14 @@ private:
     };
 
     bool isCurrent(Ticket ticket) const { return ticket == mLatestTicket; }
-    unsigned refuse(Upper upper);
+    unsigned refuse(Upper upper, StepMessage message);
 
     Ticket mLatestTicket = 0;
     Upper mUpper = Upper::Nothing;
-    std::string mPath;
-    std::shared_ptr<Converted> mHeld;
-    std::shared_ptr<Converted> mShown;
+    std::string mSource;
+    std::shared_ptr<Taken> mHeld;
+    std::shared_ptr<Taken> mShown;
+    StepMessage mMessage;
 };
 
 #endif // CODESESSION_H

@@ -135,10 +135,11 @@ std::string decode(std::string bytes);
 // added. Valid UTF-8 comes back as it is.
 std::string encode(std::string text);
 
-// Whether a file whose first bytes (a few kilobytes, or all of a shorter
-// file) are these may hold a code: read as a file's text, it must begin
-// with an accepted version. Lets a video dropped by mistake be refused
-// before it is read whole.
+// Whether a file whose first headBytes bytes (all of a shorter file) are
+// these may hold a code: read as a file's text, it must begin with an
+// accepted version. Lets a video dropped by mistake be refused before it is
+// read whole.
+inline constexpr std::size_t headBytes = 4096;
 bool mayBeginCode(std::string_view head);
 
 // How much of a code a pane shows: all of it up to previewBytes, else its

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 player=/tmp/player
 mkdir -p "$player/codes"
 trap 'rm -rf "$player"' EXIT
-cp docs/example-code.txt "$player/codes/hero.txt"
+cp tests/data/example-code.txt "$player/codes/hero.txt"
 export HOME="$player"
 xvfb-run -a -s "-screen 0 1200x900x24" bash -c '
     build/bin/qvrtomorvane & app=$!

@@ -11,7 +11,7 @@ codes=$(winepath -u 'C:\codes')
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work" "$codes"' EXIT
 cmake --install build-windows --prefix "$work/app" >/dev/null
 mkdir -p "$codes"
-cp docs/example-code.txt "$codes/hero.txt"
+cp tests/data/example-code.txt "$codes/hero.txt"
 wineserver -k 2>/dev/null || true
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     wine explorer /desktop=QVRtoMorvane,1240x980 "$1/app/qvrtomorvane.exe" &

@@ -4,8 +4,9 @@
 #include <QTextEdit>
 
 // The input pane. After every key press that reaches it, whether or not the
-// text changed, it announces its whole plain text; the convert button
-// decides from that whether there is something new to convert.
+// text changed, it announces its whole plain text. Nothing in the window
+// listens: the pane is read-only, so a key changes no code, and what
+// Convert may do is the session's (convert/codesession.h).
 class qvrCode : public QTextEdit
 {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "testfiles.h"
 
-#include "input/systempath.h"
+#include "app/systempath.h"
 
 #include <QDir>
 #include <QElapsedTimer>

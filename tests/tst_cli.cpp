@@ -2,7 +2,7 @@
 // a disk that runs out of space.
 #include "fulldisk.h"
 #include "testfiles.h"
-#include "input/systempath.h"
+#include "app/systempath.h"
 
 #include <QtTest>
 
@@ -69,6 +69,7 @@ private slots:
     void neverOverwritesAnInput();
     void closedStandardStreams_data();
     void closedStandardStreams();
+    void terminalEndsTheLine();
     void fileNamesAsTheyAre();
     void fullDisk_data();
     void fullDisk();
@@ -417,6 +418,21 @@ void tst_Cli::closedStandardStreams()
 #endif
 }
 
+// On a terminal the code ends its line, so that the prompt after it is not
+// glued to it; a file or a pipe gets the code's bytes alone.
+void tst_Cli::terminalEndsTheLine()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Linux only: the terminal is script's");
+#else
+    const QString input = path(QStringLiteral("code.txt"));
+    TestFiles::write(input, code);
+    const TestFiles::Run run = TestFiles::run(
+        {"/usr/bin/script", "-qec", "'" + TestFiles::converter() + "' '" + systemPath(input) + "'", "/dev/null"});
+    QCOMPARE(run.out, converted + "\r\n"); // the terminal's line end
+#endif
+}
+
 // Names are bytes: one that begins with "-" is a file after "--", and one
 // that is not UTF-8 is read and written under exactly its own name.
 void tst_Cli::fileNamesAsTheyAre()
@@ -540,9 +556,8 @@ void tst_Cli::reasonsForAnOrdinaryUser()
 // The report goes to standard error; standard output stays the code alone.
 void tst_Cli::report()
 {
-    const QString example = QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/docs/example-code.txt");
-    const QByteArray exampleConverted = "105**aa5.0.1_ab1.2_bc3.4.8.6.0_ca1_hc10.20_hd1.2_fd1.2_m0012.4.5.1_r0040.1.2_"
-                                        "s005.0.0.0.0.0.0.0.0.0.0.1_t0033.1_zz9";
+    const QString example = QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/tests/data/example-code.txt");
+    const QByteArray exampleConverted = TestFiles::read(QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/tests/data/example-morvane.txt"));
     TestFiles::Run run = TestFiles::runConverter({example, QStringLiteral("--report")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, exampleConverted);
@@ -646,7 +661,7 @@ void tst_Cli::helpAndVersion()
     QVERIFY(help.out.contains("[--] [FILE...]"));
     const TestFiles::Run version = TestFiles::runConverter({QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
-    QCOMPARE(version.out, QByteArray("qvrtomorvane-cli 0.1\n"));
+    QCOMPARE(version.out, QByteArray("qvrtomorvane-cli " QVRTOMORVANE_VERSION "\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

@@ -22,24 +22,10 @@ class tst_ConversionProperties : public QObject
     Q_OBJECT
 
 private slots:
-    void splitThenJoinGivesBack();
     void convertedCodeShape();
     void arbitraryBytes();
     void familyLimitsOverLongCodes();
 };
-
-void tst_ConversionProperties::splitThenJoinGivesBack()
-{
-    CodeGenerator generator(1);
-    for (int i = 0; i < caseCount; ++i) {
-        const std::string text = generator.noise(std::size_t(i % 40));
-        for (char separator : {'_', '.'}) {
-            const std::vector<std::string> pieces = StringTools::split(text, separator);
-            QCOMPARE(std::count(text.begin(), text.end(), separator) + 1, std::ptrdiff_t(pieces.size()));
-            QCOMPARE(bytes(StringTools::join(pieces, std::string(1, separator))), bytes(text));
-        }
-    }
-}
 
 // Realistic codes always convert: headed "105**", no empty segment, and the
 // same every time.

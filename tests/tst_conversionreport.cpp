@@ -107,7 +107,7 @@ void tst_ConversionReport::fates()
 
 void tst_ConversionReport::summaryDetailsAndJson()
 {
-    QFile example(QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/docs/example-code.txt"));
+    QFile example(QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/tests/data/example-code.txt"));
     QVERIFY(example.open(QIODevice::ReadOnly));
     const ConversionReport report = reportOf(example.readAll());
 

@@ -1,6 +1,6 @@
-// The string tools the rules cut and join codes with. What the button
-// holds and enables is the session's, tested through the window and the
-// page in tst_sessiontable.
+// The string tools the button offers to cut and join codes with. What the
+// button holds and enables is the session's, tested on its own in
+// tst_codesession and through the window in tst_sessiontable.
 #include "convert/convertbutton.h"
 
 #include <QtTest>

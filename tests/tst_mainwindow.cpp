@@ -27,7 +27,6 @@
 namespace {
 
 const QString invalidMessage = QStringLiteral("The file you provided is not a valid QVR file!!");
-const QString inputPlaceholder = QStringLiteral("QVR Code will be displayed here...");
 
 enum class Special { Fifo, Socket, CharacterDevice, Unwritable, FullDisk };
 
@@ -56,8 +55,6 @@ class tst_MainWindow : public WindowTest
 
 private slots:
 
-    void startState();
-    void showConvertedCode();
     void cancelledSaveWritesNothing();
     void failedSaveWarns_data();
     void failedSaveWarns();
@@ -84,67 +81,6 @@ void tst_MainWindow::activateWindow()
 {
     mWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
-}
-
-void tst_MainWindow::startState()
-{
-    QCOMPARE(mWindow->windowTitle(), QStringLiteral("QVRtoMorvane"));
-    QCOMPARE(mWindow->objectName(), QStringLiteral("QVRtoMorvane"));
-    QCOMPARE(mWindow->size(), QSize(1200, 900));
-    QCOMPARE(mWindow->minimumSize(), QSize(1200, 900));
-    QCOMPARE(mWindow->maximumSize(), QSize(1200, 900));
-
-    QVERIFY(mUi->loadPushButton->isEnabled());
-    QCOMPARE(mUi->loadPushButton->text(), QStringLiteral("LOAD QVR FILE"));
-    QVERIFY(!mUi->pathNameLabel->isEnabled());
-    QCOMPARE(mUi->pathNameLabel->text(), QStringLiteral("Selected File: "));
-    QVERIFY(!mUi->loadPathLabel->isEnabled());
-    QVERIFY(mUi->loadPathLabel->text().isEmpty());
-    QVERIFY(mUi->qvrCodeTextEdit->isEnabled());
-    QVERIFY(mUi->qvrCodeTextEdit->isReadOnly());
-    QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), inputPlaceholder);
-    QVERIFY(!mUi->convertPushButton->isEnabled());
-    QCOMPARE(mUi->convertPushButton->text(), QStringLiteral("CONVERT QVR TO MORVANE"));
-    QVERIFY(!mUi->morvaneCodeTextEdit->isEnabled());
-    QVERIFY(mUi->morvaneCodeTextEdit->isReadOnly());
-    QCOMPARE(mUi->morvaneCodeTextEdit->placeholderText(), QStringLiteral("New Morvane Code will be displayed here..."));
-    QVERIFY(!mUi->savePushButton->isEnabled());
-    QCOMPARE(mUi->savePushButton->text(), QStringLiteral("SAVE MORVANE CODE TO COMPUTER"));
-    QVERIFY(mUi->clearPushButton->isEnabled());
-    QCOMPARE(mUi->clearPushButton->text(), QStringLiteral("CLEAR CURRENT CODES"));
-    QVERIFY(mUi->exitPushButton->isEnabled());
-    QCOMPARE(mUi->exitPushButton->text(), QStringLiteral("EXIT"));
-
-    QCOMPARE(mUi->menuFile->title(), QStringLiteral("File"));
-    const QList<QAction *> actions = mUi->menuFile->actions();
-    QCOMPARE(actions, (QList<QAction *>{mUi->actionHelp, mUi->actionAbout}));
-    QCOMPARE(mUi->actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(mUi->actionAbout->shortcut(), QKeySequence(Qt::Key_F3));
-    QVERIFY(mUi->statusbar->currentMessage().isEmpty());
-    QVERIFY(mUi->conversionSummaryLabel->text().isEmpty());
-    QCOMPARE(mUi->menuBar->actions().at(1), mUi->menuEdit->menuAction());
-    QVERIFY(!mUi->actionCopyConvertedCode->isEnabled());
-    QVERIFY(!mUi->actionConversionDetails->isEnabled());
-
-    for (const char *name : {"loadPushButton", "frame", "formLayoutWidget_2", "qvrCodeTextEdit", "convertPushButton",
-                             "morvaneCodeTextEdit", "savePushButton", "clearPushButton", "exitPushButton"})
-        QVERIFY2(mWindow->findChild<QWidget *>(QString::fromLatin1(name)), name);
-    QCOMPARE(mUi->verticalLayout->count(), 7);
-}
-
-void tst_MainWindow::showConvertedCode()
-{
-    const QString file = path(QStringLiteral("code.txt"));
-    TestFiles::write(file, "107**zz<b>1</b>_aa1.2.3");
-    loadThroughDialog(file);
-    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-
-    QCOMPARE(mUi->morvaneCodeTextEdit->toPlainText(), QStringLiteral("105**zz<b>1</b>_aa1"));
-    QVERIFY(mUi->morvaneCodeTextEdit->isEnabled());
-    QVERIFY(mUi->morvaneCodeTextEdit->isReadOnly());
-    QVERIFY(!mUi->convertPushButton->isEnabled());
-    QVERIFY(mUi->savePushButton->isEnabled());
-    QVERIFY(mUi->actionCopyConvertedCode->isEnabled());
 }
 
 void tst_MainWindow::cancelledSaveWritesNothing()
@@ -284,8 +220,7 @@ void tst_MainWindow::refusesWhatIsNotAFile()
     QCOMPARE(mUi->convertPushButton->mConvertedText(), QStringLiteral("105**aa1"));
     // The status bar says why.
     const QString status = mUi->statusbar->currentMessage();
-    QVERIFY2(status.startsWith(QStringLiteral("Cannot read \"%1\": ").arg(chosen)) && status.contains(QStringLiteral("not a file")),
-             qPrintable(status));
+    QCOMPARE(status, QFileInfo(chosen).fileName() + QStringLiteral(" could not be read: it is a device or a pipe, not a file."));
 #endif
 }
 
@@ -406,27 +341,20 @@ void tst_MainWindow::loadFileSlotOnlyLogs()
     QVERIFY(mUi->convertPushButton->mText().isNull());
 }
 
-// After Convert the status bar sums up what became of the segments, and
-// "Conversion Details" lists the changed and dropped ones; both go with the
-// converted code they describe.
+// "Conversion Details" is the last entry of the Edit menu and opens from the
+// keyboard, with the summary the status bar shows (what it lists is the
+// session's, tests/data/session-sequences.json).
 void tst_MainWindow::conversionReport()
 {
-    QVERIFY(!mUi->actionConversionDetails->isEnabled());
     QCOMPARE(mUi->menuEdit->actions().last(), mUi->actionConversionDetails);
-    const QString example = QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/docs/example-code.txt");
-    loadThroughDialog(example);
-    QVERIFY(mUi->conversionSummaryLabel->text().isEmpty());
+    loadThroughDialog(QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/tests/data/example-code.txt"));
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    QCOMPARE(mUi->conversionSummaryLabel->text(), QStringLiteral("14 segments: 3 copied, 5 changed, 4 renumbered, 2 dropped"));
-    QVERIFY(mUi->actionConversionDetails->isEnabled());
 
     QString title;
     QString summary;
-    QStringList lines;
     DialogDriver::whenModal<QDialog>([&](QDialog *dialog) {
         title = dialog->windowTitle();
         summary = dialog->findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
-        lines = dialog->findChild<QPlainTextEdit *>()->toPlainText().split(QLatin1Char('\n'));
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     mUi->menuEdit->popup(mUi->menuBar->mapToGlobal(QPoint(0, 0)));
@@ -434,22 +362,6 @@ void tst_MainWindow::conversionReport()
     QTest::keyClick(mUi->menuEdit, Qt::Key_Return);
     QTRY_COMPARE(title, QStringLiteral("Conversion Details"));
     QCOMPARE(summary, mUi->conversionSummaryLabel->text());
-    QCOMPARE(lines.size(), 7);
-    QCOMPARE(lines.first(), QStringLiteral("#1 aa5.0.1.2.3: changed: aa: the last two values are cut"));
-
-    TestFiles::write(path(QStringLiteral("other.txt")), "106**zz1");
-    loadThroughDialog(path(QStringLiteral("other.txt")));
-    QVERIFY(mUi->conversionSummaryLabel->text().isEmpty());
-    QCOMPARE(mUi->menuBar->actions().at(1), mUi->menuEdit->menuAction());
-    QVERIFY(!mUi->actionCopyConvertedCode->isEnabled());
-    QVERIFY(!mUi->actionConversionDetails->isEnabled());
-    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    QCOMPARE(mUi->conversionSummaryLabel->text(), QStringLiteral("1 segment: 1 copied, 0 changed, 0 renumbered, 0 dropped"));
-    QTest::mouseClick(mUi->clearPushButton, Qt::LeftButton);
-    QVERIFY(mUi->conversionSummaryLabel->text().isEmpty());
-    QCOMPARE(mUi->menuBar->actions().at(1), mUi->menuEdit->menuAction());
-    QVERIFY(!mUi->actionCopyConvertedCode->isEnabled());
-    QVERIFY(!mUi->actionConversionDetails->isEnabled());
 }
 
 void tst_MainWindow::drop_data()

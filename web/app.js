@@ -5,20 +5,6 @@
 // and the status show come from it; this script only passes the user's
 // steps in and puts what a step changed into the page.
 (() => {
-  // What a step changed (CodeSession::Change).
-  const UpperPane = 1;
-  const PathLabel = 2;
-  const LowerPane = 4;
-  const Controls = 8;
-  // qvr_state: the controls that are on, and what the upper pane shows.
-  const ConvertOn = 1;
-  const SaveOn = 2;
-  const CopyOn = 4;
-  const DetailsOn = 8;
-  const upperOf = (state) => state >> 4;
-  const UpperCode = 1;
-  const UpperUnreadable = 3;
-
   const $ = (id) => document.getElementById(id);
   const ui = {
     load: $('loadPushButton'),
@@ -50,11 +36,13 @@
     new Blob([document.getElementById('sessionSource').textContent], { type: 'text/javascript' })));
   const answers = new Map();
   let asked = 0;
-  let constants = null; // the largest code the page takes, the clipboard's name
+  // The session's numbers and words (qvr_constants), from the worker: the
+  // page holds no copy of them.
+  let session = null;
   const ready = new Promise((resolve) => {
     worker.onmessage = ({ data }) => {
       if (data.ready) {
-        constants = data.ready;
+        session = data.ready;
         document.body.dataset.ready = 'true';
         resolve();
         return;
@@ -93,37 +81,39 @@
     }
   }
 
-  // The state of the controls as the session last gave it.
-  let state = 0;
+  // What the upper pane shows, as the session last said.
+  let upper = 0;
 
   // Puts into the page what a step of the session changed (a view of the
   // session, from the worker).
   function show(view) {
     const { changes } = view;
-    state = view.state;
-    if (changes & UpperPane) {
+    const { change, control } = session;
+    upper = view.upper;
+    if (changes & change.UpperPane) {
       ui.qvr.placeholder = view.placeholder;
       showCode(ui.qvr, ui.qvrNote, view.upperPreview, view.upperNote);
     }
-    if (changes & PathLabel)
-      ui.path.textContent = view.path;
-    if (changes & LowerPane) {
+    if (changes & change.PathLabel)
+      ui.path.textContent = view.source;
+    if (changes & change.LowerPane) {
       showCode(ui.morvane, ui.morvaneNote, view.lowerPreview, view.lowerNote);
       ui.details.open = false;
       ui.detailsText.textContent = '';
     }
-    if (changes & Controls) {
-      ui.convert.disabled = !(state & ConvertOn);
-      ui.save.disabled = !(state & SaveOn);
-      ui.copy.disabled = !(state & CopyOn);
-      ui.details.hidden = !(state & DetailsOn);
+    if (changes & change.Controls) {
+      ui.convert.disabled = !(view.controls & control.Convert);
+      ui.save.disabled = !(view.controls & control.Save);
+      ui.copy.disabled = !(view.controls & control.Copy);
+      ui.details.hidden = !(view.controls & control.Details);
       ui.summary.textContent = view.summary;
-      say('');
       // The next step is the primary button: Convert, then Save, else Load.
       const next = !ui.convert.disabled ? ui.convert : !ui.save.disabled ? ui.save : ui.load;
       for (const button of [ui.load, ui.convert, ui.save])
         button.classList.toggle('primary', button === next);
     }
+    if (changes & change.Message)
+      say(view.message, view.failed);
   }
 
   // A text area lays its text out whole, which takes seconds for megabytes:
@@ -135,39 +125,34 @@
     note.hidden = !about;
   }
 
-  // What just happened, for everyone and for screen readers (the status is
-  // live); a failure looks like one.
+  // What the latest step said, for everyone and for screen readers (the
+  // status is live), as the window's status bar shows it: a failure looks
+  // like one and stays until the next step; anything else goes after a
+  // while, and the summary of the conversion shows again.
+  let fading = 0;
   function say(message, failed = false) {
+    clearTimeout(fading);
     ui.message.textContent = message;
     ui.message.classList.toggle('error', failed);
-  }
-
-  // What a finished load says, in the user's words.
-  function sayLoaded(source) {
-    const pasted = source === constants.clipboardName;
-    const what = pasted ? 'The pasted text' : source;
-    if (upperOf(state) === UpperCode)
-      say(`Loaded ${pasted ? 'the pasted code' : source}.`);
-    else if (upperOf(state) === UpperUnreadable)
-      say(`${what} could not be read.`, true);
-    else
-      say(`${what} is not a QVR code.`, true);
+    ui.summary.hidden = Boolean(message);
+    if (message && !failed && session)
+      fading = setTimeout(() => say(''), session.numbers.messageMilliseconds);
   }
 
   // Each load, landed or not, is counted, so that a test knows when the
   // page is done with it. A load a later one overtook changes nothing and
   // says nothing.
-  function counted(view, source) {
+  function counted(view) {
     show(view);
-    if (view.changes && source !== undefined)
-      sayLoaded(source);
     document.body.dataset.loads = Number(document.body.dataset.loads ?? 0) + 1;
   }
 
+  // A step the page carries out itself (a copy, a save, a refused drop or
+  // paste) and what the session says of it.
+  const tell = async (kind, value) => show(await call('tell', [kind, value]));
+
   // Hands the bytes over to the session (they move, they are not copied).
   const handOver = (ticket, content, name) => call('load', [ticket, content, name], [content.buffer]);
-
-  const megabytes = (size) => `${(size / 2 ** 20).toLocaleString('en', { maximumFractionDigits: 1 })} MB`;
 
   // Takes a ticket before anything is read: when loads overlap, the one
   // started last wins, whichever finishes last. A file is judged by its
@@ -178,32 +163,26 @@
     const ticket = await call('startLoad');
     let content;
     try {
-      const head = new Uint8Array(await file.slice(0, 4096).arrayBuffer());
+      const head = new Uint8Array(await file.slice(0, session.numbers.headBytes).arrayBuffer());
       if (!await call('mayBeginCode', [head], [head.buffer])) {
-        counted(await call('refuseCode', [ticket]), file.name);
+        counted(await call('refuseCode', [ticket, file.name]));
         return;
       }
-      if (file.size > constants.largestCode) {
-        const view = await call('refuseUnreadable', [ticket]);
-        counted(view);
-        if (view.changes) {
-          say(`${file.name} holds ${megabytes(file.size)}; this page converts codes of up to `
-            + `${megabytes(constants.largestCode)}.`, true);
-        }
+      if (file.size > session.numbers.largestCode) {
+        counted(await call('refuseTooLarge', [ticket, file.name, file.size]));
         return;
       }
       content = new Uint8Array(await file.arrayBuffer());
     } catch {
-      counted(await call('refuseUnreadable', [ticket]), file.name);
+      counted(await call('refuseUnreadable', [ticket, file.name, 'the browser could not read it']));
       return;
     }
-    counted(await handOver(ticket, content, file.name), file.name);
+    counted(await handOver(ticket, content, file.name));
   }
 
   // Pasted text loads as a file's text: the session reads it as one.
   async function loadText(pasted) {
-    const { clipboardName } = constants;
-    counted(await handOver(await call('startLoad'), encoder.encode(pasted), clipboardName), clipboardName);
+    counted(await handOver(await call('startLoad'), encoder.encode(pasted), session.words.clipboardName));
   }
 
   // Where the clipboard may not be read, says how to paste instead.
@@ -212,12 +191,11 @@
     try {
       pasted = await navigator.clipboard.readText();
     } catch {
-      say('This browser does not let the page read the clipboard: press Ctrl+V, or on a phone long-press '
-        + 'the box above the convert button and choose Paste.', true);
+      await tell('ClipboardUnreadable');
       return;
     }
     if (!pasted)
-      say('The clipboard holds no text to paste.', true);
+      await tell('NothingToPaste');
     else
       await loadText(pasted);
   }
@@ -244,6 +222,7 @@
     link.click();
     link.remove();
     setTimeout(() => URL.revokeObjectURL(url), 60000);
+    await tell('Saved', saveName);
   }
 
   // Says whether the copy took; the fallback's text area stays out of
@@ -263,10 +242,7 @@
       area.remove();
       ui.copy.focus({ preventScroll: true });
     }
-    if (copied)
-      say('Morvane code copied.');
-    else
-      say('The browser refused to copy: select the code in the lower box and copy it.', true);
+    await (copied ? tell('Copied') : tell('NotCopied', 'the browser refused'));
   }
 
   // Fills the details when they are opened and still empty; a later step
@@ -309,17 +285,13 @@
     const { files } = event.dataTransfer;
     if (files.length === 1)
       step(() => loadFile(files[0]));
-    else if (files.length > 1)
-      say('Drop one file at a time.', true);
     else
-      say('Only a file can be dropped here; to load a code as text, paste it.', true);
+      step(() => tell(files.length > 1 ? 'SeveralFiles' : 'NotAFile'));
   });
   document.addEventListener('paste', (event) => {
     const pasted = event.clipboardData.getData('text/plain');
-    if (!pasted)
-      return;
     event.preventDefault();
-    step(() => loadText(pasted));
+    step(() => (pasted ? loadText(pasted) : tell('NothingToPaste')));
   });
 
   // Served from a host, the page can be installed and then opens and
@@ -339,7 +311,7 @@
     async convertFileBytes(content) {
       await ready;
       counted(await handOver(await call('startLoad'), content, 'bytes.txt'));
-      if (upperOf(state) !== UpperCode)
+      if (upper !== session.upper.Code)
         return null;
       await convert();
       return (await call('conversion')).bytes;

@@ -9,9 +9,26 @@
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 const [template, style, module, sessionWorker, script, icon, output, worker] = process.argv.slice(2);
 const read = (path) => readFileSync(path, 'utf8');
+
+// The session's own words for what the page shows before its worker is up
+// (the panes' placeholders), from the module itself, which runs here as it
+// runs in the worker.
+async function sessionConstants() {
+  const scope = { location: { href: pathToFileURL(module).href } };
+  const create = new Function('self', `${read(module)}\nreturn createQvrToMorvane;`)(scope);
+  const created = create();
+  const core = await Promise.resolve(created.ready || created);
+  const at = core._qvr_constants() >> 2;
+  const start = core.HEAPU32[at];
+  return JSON.parse(Buffer.from(core.HEAPU8.subarray(start, start + core.HEAPU32[at + 1])).toString('utf8'));
+}
+const constants = await sessionConstants();
+const { words } = constants;
+const escaped = (text) => text.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/</g, '&lt;');
 const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
 
 const styleText = read(style);
@@ -44,11 +61,13 @@ const parts = {
   '@STYLE@': styleText,
   '@SESSION@': sessionText,
   '@APP@': scriptText,
+  '@UPPER_PLACEHOLDER@': escaped(words.upperPlaceholder),
+  '@LOWER_PLACEHOLDER@': escaped(words.lowerPlaceholder),
 };
 let page = read(template);
 let result = '';
 for (;;) {
-  const match = /@[A-Z]+@/.exec(page);
+  const match = /@[A-Z_]+@/.exec(page);
   if (!match) {
     result += page;
     break;
@@ -59,5 +78,7 @@ for (;;) {
   page = page.slice(match.index + match[0].length);
 }
 writeFileSync(output, result);
+// For the test that the page's scripts use only what the session defines.
+writeFileSync(join(dirname(output), '..', 'session-constants.json'), JSON.stringify(constants));
 const version = createHash('sha256').update(result).digest('hex').slice(0, 16);
 writeFileSync(join(dirname(output), 'sw.js'), read(worker).replace('@VERSION@', version));

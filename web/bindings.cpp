@@ -4,6 +4,8 @@
 // page allocates here; texts go out through qvr_text, which builds each one
 // once and says where it lies and how long it is in one answer, so that the
 // page reads the bytes right after it and before anything can grow memory.
+// The numbers and words the page uses are the session's own, handed over
+// by qvr_constants: the page holds no copy of them.
 #include "convert/codesession.h"
 
 #include <emscripten.h>
@@ -27,19 +29,69 @@ std::string taken(char *bytes, std::size_t size)
     return text;
 }
 
-// Which controls are on, and what the upper pane shows.
-enum State : unsigned {
-    ConvertOn = 1,
-    SaveOn = 2,
-    CopyOn = 4,
-    DetailsOn = 8,
-    UpperShift = 4, // CodeSession::Upper, in the bits above
-};
+// Which controls are on (qvr_controls).
+enum Control : unsigned { ConvertOn = 1, SaveOn = 2, CopyOn = 4, DetailsOn = 8 };
 
 enum Text {
-    UpperText, Placeholder, Path, ShownConversion, SaveName, Summary, Details, ClipboardName,
+    UpperText, Placeholder, Source, ShownConversion, SaveName, Summary, Details, Message,
     UpperPreview, LowerPreview, UpperNote, LowerNote, // what a pane shows of a long code, and says of it
 };
+
+// The largest code the page takes: reading, converting and keeping one
+// needs about three times its size, and the module's memory ends at 2 GiB.
+constexpr std::uint64_t largestCode = std::uint64_t(256) << 20;
+
+struct Named
+{
+    const char *name;
+    std::uint64_t value;
+};
+
+// {"name": value, ...}
+template<std::size_t size>
+std::string jsonObject(const Named (&members)[size])
+{
+    std::string json = "{";
+    for (const Named &member : members)
+        json.append(json.size() > 1 ? ",\"" : "\"").append(member.name).append("\":").append(std::to_string(member.value));
+    return json + "}";
+}
+
+std::string constants()
+{
+    using S = CodeSession;
+    static constexpr Named change[] = {{"UpperPane", S::UpperPane}, {"PathLabel", S::PathLabel}, {"LowerPane", S::LowerPane},
+                                       {"Controls", S::Controls}, {"Message", S::Message}};
+    static constexpr Named control[] = {{"Convert", ConvertOn}, {"Save", SaveOn}, {"Copy", CopyOn}, {"Details", DetailsOn}};
+    static constexpr Named upper[] = {{"Nothing", unsigned(S::Upper::Nothing)}, {"Code", unsigned(S::Upper::Code)},
+                                      {"RefusedCode", unsigned(S::Upper::RefusedCode)},
+                                      {"UnreadableFile", unsigned(S::Upper::UnreadableFile)}};
+    static constexpr Named text[] = {{"upper", UpperText}, {"placeholder", Placeholder}, {"source", Source},
+                                     {"shownConversion", ShownConversion}, {"saveName", SaveName}, {"summary", Summary},
+                                     {"details", Details}, {"message", Message}, {"upperPreview", UpperPreview},
+                                     {"lowerPreview", LowerPreview}, {"upperNote", UpperNote}, {"lowerNote", LowerNote}};
+    static constexpr Named numbers[] = {{"headBytes", CodeText::headBytes}, {"largestCode", largestCode},
+                                        {"messageMilliseconds", StepMessage::shownMilliseconds}};
+    std::string messages = "{";
+    for (unsigned kind = 0; kind < StepMessage::KindCount; ++kind)
+        messages.append(kind ? ",\"" : "\"").append(StepMessage::nameOf(StepMessage::Kind(kind))).append("\":")
+            .append(std::to_string(kind));
+    return "{\"change\":" + jsonObject(change) + ",\"control\":" + jsonObject(control) + ",\"upper\":" + jsonObject(upper)
+        + ",\"text\":" + jsonObject(text) + ",\"message\":" + messages + "},\"numbers\":" + jsonObject(numbers)
+        + ",\"words\":{\"clipboardName\":" + ConversionReport::jsonString(S::clipboardName)
+        + ",\"upperPlaceholder\":" + ConversionReport::jsonString(S::emptyPlaceholder)
+        + ",\"lowerPlaceholder\":" + ConversionReport::jsonString(S::lowerPlaceholder) + "}}";
+}
+
+// Where a text lies (its first byte, then its size, as two 32-bit words),
+// valid until the next call.
+const std::uint32_t *where(std::string_view text)
+{
+    static std::uint32_t where[2];
+    where[0] = std::uint32_t(reinterpret_cast<std::uintptr_t>(text.data()));
+    where[1] = std::uint32_t(text.size());
+    return where;
+}
 
 } // namespace
 
@@ -50,12 +102,19 @@ EMSCRIPTEN_KEEPALIVE char *qvr_buffer(std::size_t size)
     return static_cast<char *>(std::malloc(size ? size : 1));
 }
 
+EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_constants()
+{
+    static const std::string json = constants();
+    return where(json);
+}
+
 EMSCRIPTEN_KEEPALIVE CodeSession::Ticket qvr_start_load()
 {
     return session().startLoad();
 }
 
-// Takes both buffers and frees them; the results are CodeSession::Change.
+// Each step takes the buffers it is given and frees them; it answers with
+// what it changed (CodeSession::Change).
 EMSCRIPTEN_KEEPALIVE unsigned qvr_load(CodeSession::Ticket ticket, char *bytes, std::size_t size, char *name,
                                        std::size_t nameSize)
 {
@@ -63,14 +122,31 @@ EMSCRIPTEN_KEEPALIVE unsigned qvr_load(CodeSession::Ticket ticket, char *bytes, 
     return session().load(ticket, taken(bytes, size), source);
 }
 
-EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_unreadable(CodeSession::Ticket ticket)
+EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_unreadable(CodeSession::Ticket ticket, char *name, std::size_t nameSize,
+                                                    char *reason, std::size_t reasonSize)
 {
-    return session().refuseUnreadable(ticket);
+    const std::string source = taken(name, nameSize);
+    return session().refuseUnreadable(ticket, source, taken(reason, reasonSize));
 }
 
-EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_code(CodeSession::Ticket ticket)
+EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_too_large(CodeSession::Ticket ticket, char *name, std::size_t nameSize,
+                                                   double size)
 {
-    return session().refuseCode(ticket);
+    return session().refuseTooLarge(ticket, taken(name, nameSize), std::uint64_t(size), largestCode);
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_code(CodeSession::Ticket ticket, char *name, std::size_t nameSize)
+{
+    return session().refuseCode(ticket, taken(name, nameSize));
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned qvr_tell(unsigned kind, char *value, std::size_t valueSize)
+{
+    std::string said = taken(value, valueSize);
+    if (kind >= StepMessage::KindCount)
+        kind = StepMessage::None;
+    return session().tell(StepMessage(StepMessage::Kind(kind), said.empty() ? std::vector<std::string>()
+                                                                               : std::vector<std::string>{said}));
 }
 
 // Takes the buffer and frees it.
@@ -79,50 +155,39 @@ EMSCRIPTEN_KEEPALIVE int qvr_may_begin_code(char *head, std::size_t size)
     return CodeText::mayBeginCode(taken(head, size));
 }
 
-// The largest code the page takes: reading, converting and keeping one
-// needs about three times its size, and the module's memory ends at 2 GiB.
-EMSCRIPTEN_KEEPALIVE double qvr_largest_code()
-{
-    return double(std::size_t(256) << 20);
-}
-
 EMSCRIPTEN_KEEPALIVE unsigned qvr_cancel() { return session().cancel(); }
 EMSCRIPTEN_KEEPALIVE unsigned qvr_convert() { return session().convert(); }
 EMSCRIPTEN_KEEPALIVE unsigned qvr_clear() { return session().clear(); }
 
-EMSCRIPTEN_KEEPALIVE unsigned qvr_state()
+EMSCRIPTEN_KEEPALIVE unsigned qvr_controls()
 {
     const CodeSession &held = session();
     return (held.canConvert() ? ConvertOn : 0) | (held.canSave() ? SaveOn : 0) | (held.canCopy() ? CopyOn : 0)
-        | (held.canShowDetails() ? DetailsOn : 0) | (unsigned(held.upper()) << UpperShift);
+        | (held.canShowDetails() ? DetailsOn : 0);
 }
 
-// Where a text lies (its first byte, then its size, as two 32-bit words),
-// valid until the next call.
+EMSCRIPTEN_KEEPALIVE unsigned qvr_upper() { return unsigned(session().upper()); }
+EMSCRIPTEN_KEEPALIVE int qvr_message_failed() { return session().message().failed(); }
+
 EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_text(int which)
 {
     static std::string built;
-    static std::uint32_t where[2];
     const CodeSession &held = session();
-    std::string_view text;
     switch (which) {
-    case UpperText: text = held.upperText(); break;
-    case Placeholder: text = held.placeholder(); break;
-    case Path: text = held.path(); break;
-    case ShownConversion: text = held.shownConversion(); break;
-    case SaveName: text = built = held.saveName(); break;
-    case Summary: text = built = held.summary(); break;
-    case Details: text = built = held.details(); break;
-    case ClipboardName: text = CodeSession::clipboardName; break;
-    case UpperPreview: text = CodeText::preview(held.upperText()); break;
-    case LowerPreview: text = CodeText::preview(held.shownConversion()); break;
-    case UpperNote: text = built = CodeText::previewNote(held.upperText().size()); break;
-    case LowerNote: text = built = CodeText::previewNote(held.shownConversion().size()); break;
-    default: break;
+    case UpperText: return where(held.upperText());
+    case Placeholder: return where(held.placeholder());
+    case Source: return where(held.source());
+    case ShownConversion: return where(held.shownConversion());
+    case SaveName: return where(built = held.saveName());
+    case Summary: return where(built = held.summary());
+    case Details: return where(built = held.details());
+    case Message: return where(built = held.message().text());
+    case UpperPreview: return where(CodeText::preview(held.upperText()));
+    case LowerPreview: return where(CodeText::preview(held.shownConversion()));
+    case UpperNote: return where(built = CodeText::previewNote(held.upperText().size()));
+    case LowerNote: return where(built = CodeText::previewNote(held.shownConversion().size()));
+    default: return where({});
     }
-    where[0] = std::uint32_t(reinterpret_cast<std::uintptr_t>(text.data()));
-    where[1] = std::uint32_t(text.size());
-    return where;
 }
 
 } // extern "C"

@@ -6,49 +6,55 @@
 // the page shows for it. Longer texts (the whole conversion, the details)
 // come when the page asks; since steps are answered in the order they were
 // posted, an answer always belongs to what the page shows at that moment.
+// Every number and name it uses is the session's (qvr_constants).
 (() => {
-  // What a step changed (CodeSession::Change), and the session's texts
-  // (qvr_text).
-  const UpperPane = 1;
-  const PathLabel = 2;
-  const LowerPane = 4;
-  const Text = { upper: 0, placeholder: 1, path: 2, shownConversion: 3, saveName: 4, summary: 5, details: 6,
-    clipboardName: 7, upperPreview: 8, lowerPreview: 9, upperNote: 10, lowerNote: 11 };
-
   const decoder = new TextDecoder();
   const encoder = new TextEncoder();
   let core = null;
+  let session = null; // the session's constants
 
-  // One of the session's texts, as bytes in the module's memory: where it
-  // lies and its size come from one call, and the memory is read right
-  // after it, so nothing can have moved it. Valid until the next call.
-  function bytes(which) {
-    const at = core._qvr_text(Text[which]) >> 2;
+  // Bytes in the module's memory: where they lie and their size come from
+  // one call, and the memory is read right after it, so nothing can have
+  // moved it. Valid until the next call.
+  function bytesAt(pointer) {
+    const at = pointer >> 2;
     const start = core.HEAPU32[at];
     return core.HEAPU8.subarray(start, start + core.HEAPU32[at + 1]);
   }
+  const bytes = (which) => bytesAt(core._qvr_text(session.text[which]));
   const text = (which) => decoder.decode(bytes(which));
 
+  // A buffer the session takes, and frees.
   function put(content) {
     const buffer = core._qvr_buffer(content.length);
     core.HEAPU8.set(content, buffer);
     return buffer;
   }
+  // A text as the two arguments a step takes: its buffer and its size.
+  function words(value) {
+    const encoded = encoder.encode(value);
+    return [put(encoded), encoded.length];
+  }
 
   // What a step changed, with the state of the controls and every text
   // the page puts up for it.
   function view(changes) {
-    const shown = { changes, state: core._qvr_state(), summary: text('summary') };
-    if (changes & UpperPane) {
+    const { change } = session;
+    const shown = { changes, controls: core._qvr_controls(), upper: core._qvr_upper(), summary: text('summary') };
+    if (changes & change.UpperPane) {
       shown.placeholder = text('placeholder');
       shown.upperPreview = text('upperPreview');
       shown.upperNote = text('upperNote');
     }
-    if (changes & PathLabel)
-      shown.path = text('path');
-    if (changes & LowerPane) {
+    if (changes & change.PathLabel)
+      shown.source = text('source');
+    if (changes & change.LowerPane) {
       shown.lowerPreview = text('lowerPreview');
       shown.lowerNote = text('lowerNote');
+    }
+    if (changes & change.Message) {
+      shown.message = text('message');
+      shown.failed = Boolean(core._qvr_message_failed());
     }
     return shown;
   }
@@ -56,13 +62,11 @@
   const steps = {
     startLoad: () => core._qvr_start_load(),
     mayBeginCode: (head) => Boolean(core._qvr_may_begin_code(put(head), head.length)),
-    // Takes both buffers; the session frees them.
-    load(ticket, content, name) {
-      const source = encoder.encode(name);
-      return view(core._qvr_load(ticket, put(content), content.length, put(source), source.length));
-    },
-    refuseCode: (ticket) => view(core._qvr_refuse_code(ticket)),
-    refuseUnreadable: (ticket) => view(core._qvr_refuse_unreadable(ticket)),
+    load: (ticket, content, name) => view(core._qvr_load(ticket, put(content), content.length, ...words(name))),
+    refuseCode: (ticket, name) => view(core._qvr_refuse_code(ticket, ...words(name))),
+    refuseUnreadable: (ticket, name, reason) => view(core._qvr_refuse_unreadable(ticket, ...words(name), ...words(reason))),
+    refuseTooLarge: (ticket, name, size) => view(core._qvr_refuse_too_large(ticket, ...words(name), size)),
+    tell: (kind, value = '') => view(core._qvr_tell(session.message[kind], ...words(value))),
     cancel: () => view(core._qvr_cancel()),
     convert: () => view(core._qvr_convert()),
     clear: () => view(core._qvr_clear()),
@@ -75,6 +79,7 @@
   const created = createQvrToMorvane();
   Promise.resolve(created.ready || created).then((module) => {
     core = module;
+    session = JSON.parse(decoder.decode(bytesAt(core._qvr_constants())));
     self.onmessage = ({ data: { id, step, args } }) => {
       let result;
       try {
@@ -85,6 +90,6 @@
       }
       self.postMessage({ id, result }, result?.bytes ? [result.bytes.buffer] : []);
     };
-    self.postMessage({ ready: { largestCode: core._qvr_largest_code(), clipboardName: text('clipboardName') } });
+    self.postMessage({ ready: session });
   });
 })();

@@ -31,7 +31,7 @@ for seed in $(seq 0 299); do
     "$linux_build/bin/make_code" "$(awk "BEGIN { print 0.0005 + ($seed % 20) / 1000 }")" "$work/codes/code-$seed.txt" "$seed"
 done
 "$linux_build/bin/make_code" 10 "$work/codes/large.txt" 7
-cp "$source/docs/example-code.txt" "$work/codes/example.txt"
+cp "$source/tests/data/example-code.txt" "$work/codes/example.txt"
 "$linux_build/bin/qvrtomorvane-cli" -d "$work/linux" "$work"/codes/*.txt
 
 unzip -q "$zip" -d "$work/zip"
@@ -45,7 +45,7 @@ mkdir "$work/bare"
 for mode in 644 600; do
     echo OLD > "$work/bare/out-$mode.txt"
     chmod "$mode" "$work/bare/out-$mode.txt"
-    (cd "$work/bare" && wine "$work/zip/$package/qvrtomorvane-cli.exe" -o "out-$mode.txt" "$(winepath -w "$source/docs/example-code.txt")")
+    (cd "$work/bare" && wine "$work/zip/$package/qvrtomorvane-cli.exe" -o "out-$mode.txt" "$(winepath -w "$source/tests/data/example-code.txt")")
     cmp "$work/bare/out-$mode.txt" "$work/linux/example.txt"
     [ "$(stat -c %a "$work/bare/out-$mode.txt")" = "$mode" ] \
         || { echo "out-$mode.txt is now mode $(stat -c %a "$work/bare/out-$mode.txt")" >&2; exit 1; }
@@ -62,7 +62,7 @@ shortcut="$appdata/Microsoft/Windows/Start Menu/Programs/QVRtoMorvane.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\QVRtoMorvane'
 [ -f "$installed/qvrtomorvane.exe" ] && [ -f "$installed/Uninstall.exe" ] && [ -f "$shortcut" ]
 wine reg query "$key" >/dev/null
-wine "$installed/qvrtomorvane-cli.exe" "$(winepath -w "$source/docs/example-code.txt")" > "$work/installed.txt"
+wine "$installed/qvrtomorvane-cli.exe" "$(winepath -w "$source/tests/data/example-code.txt")" > "$work/installed.txt"
 cmp "$work/installed.txt" "$work/linux/example.txt"
 echo "installed in $installed: the converter agrees with the Linux one"
 

@@ -9,14 +9,13 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import {
-  chooseFile, converterOutput, converterPath, makeCodePath, open, pageUrl, save, sharedBrowser, state,
+  chooseFile, converterOutput, converterPath, makeCodePath, open, pageUrl, save, settled, sharedBrowser, state,
 } from './browser.mjs';
 
 const invalidMessage = 'The file you provided is not a valid QVR file!!';
-const exampleCode = '107**aa5.0.1.2.3_ab1.2_bc3.4.5.6.7_ca1_cd1_hc10.20.30.40_hd1.2.3_fd1.2.3_m0012.4.5.6.7.8.9_'
-  + 'r0540.1.2.3_s075.0.0.0.0.0.0.0.0.0.0.2.7.8.9_t0433.1.2.3_fv3.4_zz9';
-const exampleConverted = '105**aa5.0.1_ab1.2_bc3.4.8.6.0_ca1_hc10.20_hd1.2_fd1.2_m0012.4.5.1_r0040.1.2_'
-  + 's005.0.0.0.0.0.0.0.0.0.0.1_t0033.1_zz9';
+const exampleFile = (name) => readFileSync(fileURLToPath(new URL(`../../tests/data/${name}`, import.meta.url)), 'utf8');
+const exampleCode = exampleFile('example-code.txt');
+const exampleConverted = exampleFile('example-morvane.txt');
 
 const shared = sharedBrowser();
 const folder = mkdtempSync(join(tmpdir(), 'qvrtomorvane-web-'));
@@ -195,7 +194,8 @@ test('layout at 360 and 1280 pixels, light and dark', async () => {
 test('on a phone: paste, feedback and the next step', async () => {
   const { context, page, problems } = await open(shared.browser, shared.server.url,
     { viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true });
-  const message = async () => ({
+  // What the latest step said, once the page is done with it.
+  const message = async () => (await settled(page), {
     text: await page.textContent('#statusMessage'),
     failed: await page.evaluate(() => document.getElementById('statusMessage').classList.contains('error')),
   });
@@ -212,7 +212,6 @@ test('on a phone: paste, feedback and the next step', async () => {
   };
 
   await page.tap('#pastePushButton');
-  await page.waitForFunction(() => document.getElementById('statusMessage').textContent !== '');
   assert.match((await message()).text, /long-press the box above the convert button and choose Paste/);
   assert.equal((await message()).failed, true);
 
@@ -226,7 +225,7 @@ test('on a phone: paste, feedback and the next step', async () => {
   assert.equal((await state(page)).upper, exampleCode);
 
   await loaded(() => pasteIntoBox('108**zz'));
-  assert.deepEqual(await message(), { text: 'The pasted text is not a QVR code.', failed: true });
+  assert.deepEqual(await message(), { text: 'The pasted text is not a QVR code: it does not begin with 106 or 107.', failed: true });
   await loaded(() => pasteIntoBox(exampleCode));
   await page.tap('#convertPushButton');
   await page.waitForFunction(() => document.activeElement.id === 'morvaneCodeTextEdit');
@@ -245,9 +244,8 @@ test('on a phone: paste, feedback and the next step', async () => {
   });
   const scrolled = await page.evaluate(() => window.scrollY);
   await page.tap('#copyPushButton');
-  await page.waitForFunction(() => document.getElementById('statusMessage').textContent !== '');
   assert.deepEqual(await message(), {
-    text: 'The browser refused to copy: select the code in the lower box and copy it.', failed: true });
+    text: 'The code could not be copied (the browser refused): select it in the lower box and copy it.', failed: true });
   assert.equal(await page.evaluate(() => window.scrollY), scrolled);
 
   for (const [files, text, said] of [[['a.txt', 'b.txt'], '', 'Drop one file at a time.'],
@@ -339,7 +337,7 @@ test('the wrong file or one too large is refused before it is read', async () =>
   const shown = await state(page);
   assert.deepEqual([shown.upper, shown.upperPlaceholder, shown.convert], ['', invalidMessage, false]);
   assert.equal(await page.textContent('#statusMessage'),
-    'large.txt holds 300 MB; this page converts codes of up to 256 MB.');
+    'large.txt holds 300 MB; codes of up to 256 MB can be converted here.');
 
   await chooseFile(page, file('example.txt', exampleCode));
   await page.click('#convertPushButton');

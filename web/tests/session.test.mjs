@@ -7,18 +7,20 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 import { chooseFile, open, save, settled, sharedBrowser } from './browser.mjs';
 
 // Texts are bytes, a character each; a list joins its pieces, [TEXT, COUNT]
-// repeating one. Pieces go to the page as they are, to be joined there.
+// repeating one; {"file": NAME} is the bytes of a file beside the table.
+// Pieces go to the page as they are, to be joined there.
 const isRepeat = (value) => Array.isArray(value) && typeof value[1] === 'number';
 const piecesOf = (value) => (typeof value === 'string' || isRepeat(value) ? [value] : value.flatMap(piecesOf));
 const bytesOf = (value) => Buffer.concat(piecesOf(value).map((piece) => (
   isRepeat(piece) ? Buffer.from(piece[0].repeat(piece[1]), 'latin1') : Buffer.from(piece, 'latin1'))));
 
 function readTable(path) {
-  const { files, sequences } = JSON.parse(readFileSync(path, 'utf8'));
+  const { files, sequences } = JSON.parse(readFileSync(path, 'utf8'), (key, value) => (
+    typeof value?.file === 'string' ? readFileSync(join(dirname(path), value.file), 'latin1') : value));
   return {
     files: new Map(Object.entries(files)),
     sequences: sequences.map(({ title, steps }) => ({
@@ -35,7 +37,7 @@ const startState = () => new Map([
   ['upper', Buffer.alloc(0)], ['placeholder', Buffer.from('QVR Code will be displayed here...')],
   ['path', Buffer.alloc(0)], ['lower', Buffer.alloc(0)], ['summary', Buffer.alloc(0)],
   ['convert', Buffer.from('off')], ['save', Buffer.from('off')], ['copy', Buffer.from('off')],
-  ['details', Buffer.from('off')],
+  ['details', Buffer.from('off')], ['message', Buffer.alloc(0)],
 ]);
 
 // What a pane shows of a code: all of it up to 64 KB, else its start, cut
@@ -62,6 +64,8 @@ async function observe(page) {
       save: onOff(!element('savePushButton').disabled),
       copy: onOff(!element('copyPushButton').disabled),
       details: onOff(!element('conversionDetails').hidden),
+      // Why a file could not be read is each system's own.
+      message: element('statusMessage').textContent.replace(/( could not be read: ).*$/, '$1...'),
     };
   });
 }
@@ -119,6 +123,7 @@ async function perform(page, words, table, folder) {
     }, pasted);
     if (pasted)
       await waitForLoads(page, before + 1);
+    await settled(page);
     break;
   }
   case 'cancel':
@@ -143,7 +148,7 @@ async function perform(page, words, table, folder) {
     await page.evaluate(() => navigator.clipboard.writeText('-'));
     if (await enabled('copyPushButton')) {
       await page.click('#copyPushButton');
-      await page.waitForFunction(() => document.getElementById('statusMessage').textContent === 'Morvane code copied.');
+      await settled(page);
     }
     once.set('copied', Buffer.from(await page.evaluate(() => navigator.clipboard.readText())));
     break;

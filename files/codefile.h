@@ -18,7 +18,6 @@ namespace CodeFile {
 // an endless stream (a device, a pipe that never ends) is cut off after
 // 2 GiB of memory, well within what a desktop has.
 inline constexpr std::uint64_t largestCode = std::uint64_t(2) << 30;
-inline constexpr char largestCodeText[] = "2 GiB";
 
 enum class Sources {
     RegularFiles, // the window: a device or a pipe would never end, or never start
@@ -29,7 +28,8 @@ struct Read
 {
     enum Status { Done, Refused, TooLarge, Failed, NotACode } status = Failed;
     std::string bytes;  // the whole file when Done
-    std::string reason; // why not, for Failed and Refused
+    std::string reason; // why not, for Failed, Refused and TooLarge
+    std::uint64_t size = 0; // for TooLarge: what the file holds, or what was read when it stopped
 };
 
 // Opens /dev/null on any of the descriptors 0 to 2 that the program was
@@ -44,11 +44,10 @@ void reserveStandardStreams();
 // UTF-8 of the UTF-16 command line.
 std::vector<std::string> arguments(int argc, char *argv[]);
 
-// Whether the first headBytes bytes (all of a shorter file) may begin a
-// code: a file they cannot begin is refused as NotACode before the rest of
-// it is read, whatever its size.
+// Whether the first CodeText::headBytes bytes (all of a shorter file) may
+// begin a code: a file they cannot begin is refused as NotACode before the
+// rest of it is read, whatever its size.
 using HeadCheck = bool (*)(std::string_view head);
-inline constexpr std::size_t headBytes = 4096;
 
 Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode = nullptr);
 Read readStandardInput(HeadCheck mayBeginCode = nullptr);
@@ -68,6 +67,8 @@ std::optional<std::string> write(const std::string &path, std::string_view bytes
 // The same to standard output, which may have been closed before the program
 // started.
 std::optional<std::string> writeStandardOutput(std::string_view bytes);
+// Whether standard output is a terminal, where a person reads it.
+bool standardOutputIsTerminal();
 
 // Which file a path leads to, following links, so that a batch can tell an
 // input reached under another name (a hard or symbolic link) from a new file.

@@ -1,0 +1,37 @@
+// The page's scripts hold no number or name of the session: every one they
+// use is among those the core hands over (qvr_constants), and no number of
+// its own stands where one of those should.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { pagePath } from './browser.mjs';
+
+const constants = JSON.parse(readFileSync(join(dirname(pagePath), '..', 'session-constants.json'), 'utf8'));
+const source = (name) => readFileSync(fileURLToPath(new URL(`../${name}`, import.meta.url)), 'utf8');
+// The code alone: comments and the texts of strings go (a template's
+// ${...} stays).
+const codeOf = (text) => text.replace(/\/\*[\s\S]*?\*\/|\/\/.*$/gm, '')
+  .replace(/'(?:\\.|[^'\\])*'/g, "''").replace(/`(?:\\.|\$\{[^}]*\}|[^`\\])*`/g, '``');
+
+for (const script of ['app.js', 'sessionworker.js']) {
+  test(`${script} uses the session's own numbers and names`, () => {
+    const text = source(script);
+    const code = codeOf(text);
+    // Small counts and offsets, and how long a download address lives.
+    const numbers = [...code.matchAll(/(?<![\w.$])\d[\d_]*(?:\.\d+)?(?:e\d+)?/g)].map(([number]) => Number(number));
+    assert.deepEqual(numbers.filter((number) => ![0, 1, 2, 60000].includes(number)), []);
+    assert.doesNotMatch(code, /=\s*\{[^}]*:\s*\d/, 'no table of numbers');
+
+    const used = [
+      ...[...code.matchAll(/(?:\bsession\.|(?<![\w.$]))(change|control|upper|text|message|numbers|words)\.(\w+)/g)]
+        .map(([, group, name]) => [group, name]),
+      ...[...text.matchAll(/\b(?:text|bytes)\('(\w+)'\)/g)].map(([, name]) => ['text', name]),
+      ...[...text.matchAll(/\btell\('(\w+)'/g)].map(([, name]) => ['message', name]),
+    ];
+    assert.ok(used.length > 5, `${script} names the session's constants`);
+    const undefinedOnes = used.filter(([group, name]) => !(group in constants) || !(name in constants[group]));
+    assert.deepEqual(undefinedOnes, []);
+  });
+}
