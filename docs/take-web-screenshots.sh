@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Takes docs/web-360-light.png, docs/web-1280-light.png and
-# docs/web-360-dark.png of the web page in Chromium, through the page's own
-# layout test; run after building the default preset.
+# Takes docs/web-ENGINE-360-light.png, -1280-light.png, -360-dark.png and
+# -360-refused.png of the web page in Chromium, Firefox ESR and WebKitGTK,
+# through the page's own layout test (which also checks that codes break
+# anywhere and every other text between words); run after building the
+# default preset.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-QVRTOMORVANE_SCREENSHOTS="$PWD/docs" \
-QVRTOMORVANE_PAGE="$PWD/build/web-page/web/page/index.html" \
-QVRTOMORVANE_CLI="$PWD/build/bin/qvrtomorvane-cli" \
-QVRTOMORVANE_MAKE_CODE="$PWD/build/bin/make_code" \
-    node --test --test-name-pattern='layout' web/tests/
+rm -f docs/web-*.png
+for engine in chromium firefox webkit; do
+    display=()
+    [ "$engine" = webkit ] && display=(xvfb-run -a -s "-screen 0 1600x1200x24")
+    QVRTOMORVANE_ENGINE=$engine \
+    QVRTOMORVANE_SCREENSHOTS="$PWD/docs" \
+    QVRTOMORVANE_PAGE="$PWD/build/web-page/web/page/index.html" \
+    QVRTOMORVANE_CLI="$PWD/build/bin/qvrtomorvane-cli" \
+    QVRTOMORVANE_MAKE_CODE="$PWD/build/bin/make_code" \
+        "${display[@]}" node --test --test-name-pattern='layout' web/tests/page.test.mjs
+done

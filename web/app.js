@@ -43,6 +43,7 @@
     worker.onmessage = ({ data }) => {
       if (data.ready) {
         session = data.ready;
+        document.body.dataset.readyAt = Math.round(performance.now());
         document.body.dataset.ready = 'true';
         resolve();
         return;
@@ -91,6 +92,8 @@
     const { change, control } = session;
     upper = view.upper;
     if (changes & change.UpperPane) {
+      // A refusal is words, not a code, and wraps as words.
+      ui.qvr.classList.toggle('message', upper === session.upper.RefusedCode);
       ui.qvr.placeholder = view.placeholder;
       showCode(ui.qvr, ui.qvrNote, view.upperPreview, view.upperNote);
     }

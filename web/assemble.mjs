@@ -45,7 +45,10 @@ const policy = [
   // The worker inherits this policy: it compiles the module.
   `script-src ${hash(scriptText)} 'wasm-unsafe-eval'`,
   `style-src ${hash(styleText)}`,
-  'img-src data:',
+  // The icon in the page is a data address; served, the manifest's icons
+  // come from the page's own origin, and a browser checks them against this
+  // before it offers to install the page.
+  "img-src data: 'self'",
   // The session's worker comes from the page's own text (blob:); served
   // from a host, the page links its manifest and starts its service worker.
   "manifest-src 'self'",

@@ -1,26 +1,400 @@
-// Debian's Chromium, driven by playwright-core, for the page's tests: the
-// browser is the system's, nothing is downloaded.
-import { chromium } from 'playwright-core';
+// The browsers the page's tests run in, all from Debian's packages and
+// driven by clients that download nothing: Chromium through playwright-core,
+// Firefox ESR through puppeteer-core over WebDriver BiDi, and WebKitGTK (the
+// engine of Safari) through its WebKitWebDriver. Every test is written once
+// against the Page below; QVRTOMORVANE_ENGINE says which engine a run uses.
+// What one engine's automation cannot do is done another way here, not
+// skipped: WebKit's console is read through a hook in the page, its window
+// is never narrower than 447 pixels so narrower views are a frame of that
+// width, and a download is taken where the page hands it to the browser in
+// the engines whose automation has no downloads.
 import { after, before } from 'node:test';
 import { createServer } from 'node:http';
-import { existsSync, readFileSync } from 'node:fs';
-import { spawnSync } from 'node:child_process';
-import { dirname } from 'node:path';
+import { spawn, spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 export const pagePath = process.env.QVRTOMORVANE_PAGE;
 export const converterPath = process.env.QVRTOMORVANE_CLI;
 export const makeCodePath = process.env.QVRTOMORVANE_MAKE_CODE;
 export const pageUrl = pathToFileURL(pagePath ?? '').href;
+export const engine = process.env.QVRTOMORVANE_ENGINE ?? 'chromium';
 
+const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// In the page: what would reach the console, for an engine whose
+// automation cannot see it; and a download, where the page hands it to the
+// browser, for one whose automation has none.
+function installHooks(takeDownloads) {
+  if (window.testHooks)
+    return;
+  const hooks = { problems: [], downloads: [] };
+  window.testHooks = hooks;
+  for (const type of ['error', 'warn'])
+    console[type] = ((original) => (...args) => { hooks.problems.push(`${type}: ${args.join(' ')}`); original(...args); })(console[type]);
+  addEventListener('error', (event) => hooks.problems.push(`page error: ${event.message}`));
+  addEventListener('unhandledrejection', (event) => hooks.problems.push(`page error: ${event.reason}`));
+  document.addEventListener('securitypolicyviolation', (event) =>
+    hooks.problems.push(`error: ${event.blockedURI} violates ${event.violatedDirective}`));
+  if (!takeDownloads)
+    return;
+  // The page's policy lets no fetch in, not even of its own blob: the blob
+  // is kept as the page makes its address.
+  const blobs = new Map();
+  const createObjectURL = URL.createObjectURL;
+  URL.createObjectURL = (blob) => {
+    const address = createObjectURL(blob);
+    blobs.set(address, blob);
+    return address;
+  };
+  const click = HTMLAnchorElement.prototype.click;
+  HTMLAnchorElement.prototype.click = function clickAndKeep() {
+    if (!this.download || !blobs.has(this.href))
+      return click.call(this);
+    // As base64, which every automation carries quickly, even megabytes.
+    hooks.downloads.push(blobs.get(this.href).arrayBuffer().then((buffer) => {
+      const bytes = new Uint8Array(buffer);
+      let binary = '';
+      for (let i = 0; i < bytes.length; i += 0x8000)
+        binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+      return { name: this.download, base64: btoa(binary) };
+    }));
+    return undefined;
+  };
+}
+
+// What every engine's page does the same way, on top of evaluate.
+class Page {
+  async waitForFunction(condition, arg, { timeout = 60000 } = {}) {
+    const until = Date.now() + timeout;
+    for (;;) {
+      if (await this.evaluate(condition, arg))
+        return;
+      if (Date.now() > until)
+        throw new Error(`waited ${timeout} ms for ${condition}`);
+      await sleep(10);
+    }
+  }
+
+  textContent(selector) {
+    return this.evaluate((selector) => document.querySelector(selector).textContent, selector);
+  }
+
+  getAttribute(selector, name) {
+    return this.evaluate(([selector, name]) => document.querySelector(selector).getAttribute(name), [selector, name]);
+  }
+
+  // A page opened from disk makes no request at all; one served is seen by
+  // the server too.
+  requests() {
+    return this.evaluate(() => performance.getEntriesByType('resource').map((entry) => entry.name));
+  }
+
+  async problems() {
+    return this.evaluate(() => window.testHooks?.problems ?? []);
+  }
+
+  // The download Save starts, as the page hands it to the browser.
+  async save() {
+    const before = await this.evaluate(() => window.testHooks.downloads.length);
+    await this.click('#savePushButton');
+    await this.waitForFunction((before) => window.testHooks.downloads.length > before, before);
+    const { name, base64 } = await this.evaluate((index) => window.testHooks.downloads[index], before);
+    return { name, bytes: Buffer.from(base64, 'base64') };
+  }
+
+  async afterLoad() {
+    await this.evaluate(installHooks, !(this instanceof PlaywrightPage));
+    await this.waitForFunction(() => document.body.dataset.ready === 'true');
+  }
+
+  setOffline() {}
+
+  cdp() {
+    throw new Error(`${engine} has no DevTools protocol`);
+  }
+}
+
+class PlaywrightPage extends Page {
+  constructor(context, page) {
+    super();
+    Object.assign(this, { context, page, seen: [], asked: [] });
+    page.on('console', (message) => {
+      if (message.type() === 'error' || message.type() === 'warning')
+        this.seen.push(`${message.type()}: ${message.text()}`);
+    });
+    page.on('pageerror', (error) => this.seen.push(`page error: ${error}`));
+    page.on('request', (request) => this.asked.push(request.url()));
+    // File choosers are caught from the start: caught only once a test
+    // waits for one, a chooser opened at once (by a key) could slip past.
+    page.on('filechooser', () => {});
+  }
+
+  async goto(url) {
+    await this.page.goto(url);
+    await this.afterLoad();
+  }
+
+  async reload() {
+    await this.page.reload();
+    await this.afterLoad();
+  }
+
+  evaluate(fn, arg) { return this.page.evaluate(fn, arg); }
+  // A script of the test's own, which the page's policy would not let in.
+  run(source) { return this.page.evaluate(source); }
+  click(selector) { return this.page.click(selector); }
+  tap(selector) { return this.page.tap(selector); }
+  press(key) { return this.page.keyboard.press(key); }
+  type(text) { return this.page.keyboard.type(text); }
+  screenshot(path, fullPage) { return this.page.screenshot({ path, fullPage }); }
+  async problems() { return [...this.seen]; }
+  async requests() { return [...this.asked]; }
+  setOffline(on) { return this.context.setOffline(on); }
+  // One DevTools session for the page, whose settings (a slowed CPU) hold
+  // while it does.
+  async cdp(method, params) {
+    this.devTools ??= await this.context.newCDPSession(this.page);
+    return this.devTools.send(method, params);
+  }
+
+  // Through the picker the load button opens, as a user does.
+  async setFiles(selector, path, open = () => this.page.click('#loadPushButton')) {
+    const [chooser] = await Promise.all([this.page.waitForEvent('filechooser'), open()]);
+    await chooser.setFiles(path);
+  }
+
+  async save(open = () => this.page.click('#savePushButton')) {
+    const [download] = await Promise.all([this.page.waitForEvent('download'), open()]);
+    return { name: download.suggestedFilename(), bytes: readFileSync(await download.path()) };
+  }
+
+  close() { return this.context.close(); }
+}
+
+class PuppeteerPage extends Page {
+  constructor(context, page) {
+    super();
+    Object.assign(this, { context, page, seen: [] });
+    page.on('console', (message) => {
+      if (message.type() === 'error' || message.type() === 'warn')
+        this.seen.push(`${message.type()}: ${message.text()}`);
+    });
+    page.on('pageerror', (error) => this.seen.push(`page error: ${error}`));
+  }
+
+  async goto(url) {
+    await this.page.goto(url);
+    await this.afterLoad();
+  }
+
+  async reload() {
+    await this.page.reload();
+    await this.afterLoad();
+  }
+
+  evaluate(fn, arg) { return this.page.evaluate(fn, arg); }
+  run(source) { return this.page.evaluate(source); }
+  click(selector) { return this.page.click(selector); }
+  tap(selector) { return this.page.click(selector); }
+  // "Control+V": modifiers held down around the key.
+  async press(combination) {
+    const keys = combination.split('+');
+    const key = keys.pop();
+    for (const modifier of keys)
+      await this.page.keyboard.down(modifier);
+    await this.page.keyboard.press(key);
+    for (const modifier of keys.reverse())
+      await this.page.keyboard.up(modifier);
+  }
+
+  type(text) { return this.page.keyboard.type(text); }
+  screenshot(path, fullPage) { return this.page.screenshot({ path, fullPage }); }
+  async problems() { return [...this.seen]; }
+  async setFiles(selector, path) { await (await this.page.$(selector)).uploadFile(path); }
+  close() { return this.context.close(); }
+}
+
+// Classic WebDriver over HTTP, for WebKitWebDriver.
+class WebDriverPage extends Page {
+  constructor(session, viewport) {
+    super();
+    Object.assign(this, { session, viewport });
+  }
+
+  async call(method, path, body) {
+    const response = await fetch(`${this.session.url}${path}`, {
+      method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body) });
+    const { value } = await response.json();
+    if (value?.error)
+      throw new Error(`${value.error}: ${value.message}`);
+    return value;
+  }
+
+  // A view narrower than the window can be is a frame of that width.
+  async goto(url) {
+    const { width, height } = this.viewport;
+    if (width < 447) {
+      const harness = join(this.session.folder, `frame-${width}.html`);
+      writeFileSync(harness, `<!doctype html><body style="margin:0"><iframe id="view" title="page" src="${url}"
+        style="border:0;display:block;width:${width}px;height:${height}px"></iframe>`);
+      await this.call('POST', '/url', { url: pathToFileURL(harness).href });
+      await this.call('POST', '/frame', { id: await this.call('POST', '/element', { using: 'css selector', value: '#view' }) });
+      await this.waitForFunction(() => document.readyState === 'complete' && document.body !== null);
+    } else {
+      // The window's rectangle holds its toolbar too.
+      await this.call('POST', '/url', { url });
+      await this.call('POST', '/window/rect', { width, height });
+      const inner = await this.evaluate(() => innerHeight);
+      await this.call('POST', '/window/rect', { width, height: 2 * height - inner });
+    }
+    await this.afterLoad();
+  }
+
+  async reload() {
+    await this.call('POST', '/refresh', {});
+    await this.afterLoad();
+  }
+
+  async evaluate(fn, arg) {
+    const script = `const done = arguments[arguments.length - 1];
+      Promise.resolve().then(() => (${fn})(arguments[0])).then((value) => done({ value }), (error) => done({ error: String(error) }));`;
+    const { value, error } = await this.call('POST', '/execute/async', { script, args: [arg ?? null] });
+    if (error)
+      throw new Error(error);
+    return value;
+  }
+
+  run(source) { return this.call('POST', '/execute/sync', { script: source, args: [] }); }
+
+  async element(selector) {
+    return this.call('POST', '/element', { using: 'css selector', value: selector });
+  }
+
+  async click(selector) {
+    await this.call('POST', `/element/${Object.values(await this.element(selector))[0]}/click`, {});
+  }
+
+  tap(selector) { return this.click(selector); }
+
+  async press(combination) {
+    const keys = { Tab: '\uE004', Enter: '\uE007', Control: '\uE009', Shift: '\uE008', Escape: '\uE00C' };
+    const parts = combination.split('+').map((key) => keys[key] ?? key.toLowerCase());
+    const actions = [...parts.map((value) => ({ type: 'keyDown', value })),
+      ...parts.reverse().map((value) => ({ type: 'keyUp', value }))];
+    await this.call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
+  }
+
+  async type(text) {
+    const actions = [...text].flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }]);
+    await this.call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
+  }
+
+  async setFiles(selector, path) {
+    await this.call('POST', `/element/${Object.values(await this.element(selector))[0]}/value`, { text: path });
+  }
+
+  async screenshot(path) {
+    const frame = this.viewport.width < 447;
+    if (frame)
+      await this.call('POST', '/frame/parent', {});
+    const image = frame
+      ? await this.call('GET', `/element/${Object.values(await this.element('#view'))[0]}/screenshot`)
+      : await this.call('GET', '/screenshot');
+    if (frame)
+      await this.call('POST', '/frame', { id: await this.element('#view') });
+    writeFileSync(path, Buffer.from(image, 'base64'));
+  }
+
+  async close() {}
+}
+
+// A WebKitWebDriver with one browser session, which every page of its
+// scheme reuses in turn.
+async function webDriverSession(dark) {
+  const port = 4400 + Math.floor(Math.random() * 500);
+  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+  const url = `http://127.0.0.1:${port}`;
+  const args = ['--automation', '--javascript-can-access-clipboard=true', ...(dark ? ['--dark-mode'] : [])];
+  let created;
+  for (let attempt = 0; !created && attempt < 100; ++attempt) {
+    created = await fetch(`${url}/session`, { method: 'POST', headers: { 'content-type': 'application/json' },
+      body: JSON.stringify({ capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': { binary: miniBrowser, args } } } }) })
+      .then((response) => response.json()).catch(() => sleep(100));
+  }
+  if (!created?.value?.sessionId)
+    throw new Error(`WebKitWebDriver did not start: ${JSON.stringify(created)}`);
+  const folder = mkdtempSync(join(tmpdir(), 'qvrtomorvane-webkit-'));
+  return { url: `${url}/session/${created.value.sessionId}`, folder,
+    close: async () => { await fetch(`${url}/session/${created.value.sessionId}`, { method: 'DELETE' }); driver.kill(); } };
+}
+
+// One engine's browser. Pages open in turn with what a test asks: a
+// viewport, a dark scheme, touch.
 export async function launch() {
-  return chromium.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+  const shown = {}; // per scheme, for the engines that start a browser for each
+  const ofScheme = async (dark, start) => (shown[dark] ??= await start(dark));
+  const closers = [];
+  let open;
+  if (engine === 'chromium') {
+    const { chromium } = await import('playwright-core');
     // As root a sandbox cannot start; the rest keeps Chromium from reaching
     // out to the network on its own.
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  });
+    const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', args: chromiumFlags });
+    closers.push(() => browser.close());
+    open = async ({ viewport, dark, touch } = {}) => {
+      const context = await browser.newContext({ acceptDownloads: true, viewport, colorScheme: dark ? 'dark' : 'light',
+        isMobile: touch, hasTouch: touch });
+      await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+      return new PlaywrightPage(context, await context.newPage());
+    };
+  } else if (engine === 'firefox') {
+    const { default: puppeteer } = await import('puppeteer-core');
+    // A scheme is the browser's own setting; the testing setting lets a
+    // page read the clipboard without Firefox's own "Paste" confirmation.
+    const start = async (dark) => {
+      const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
+        extraPrefsFirefox: { 'dom.events.testing.asyncClipboard': true,
+          'layout.css.prefers-color-scheme.content-override': dark ? 0 : 1 } });
+      closers.push(() => browser.close());
+      return browser;
+    };
+    open = async ({ viewport = { width: 1280, height: 720 }, dark } = {}) => {
+      const browser = await ofScheme(Boolean(dark), start);
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
+      await page.setViewport(viewport);
+      return new PuppeteerPage(context, page);
+    };
+  } else if (engine === 'webkit') {
+    const start = async (dark) => {
+      const session = await webDriverSession(dark);
+      closers.push(session.close);
+      return session;
+    };
+    open = async ({ viewport = { width: 1280, height: 720 }, dark } = {}) =>
+      new WebDriverPage(await ofScheme(Boolean(dark), start), viewport);
+  } else {
+    throw new Error(`unknown engine ${engine}`);
+  }
+  return {
+    // Nothing is opened without a url, for a test to prepare the page first.
+    async open(url, options) {
+      const page = await open(options);
+      if (url)
+        await page.goto(url);
+      return page;
+    },
+    async close() {
+      for (const close of closers)
+        await close();
+    },
+  };
 }
 
 // One browser and one host for all the tests of a file: what this returns
@@ -39,15 +413,17 @@ export function sharedBrowser() {
 }
 
 // A static host on 127.0.0.1 for the page and what the build puts beside
-// it; while offline() says so, it answers nothing, as a network that is gone.
+// it; while offline() says so, it answers nothing, as a network that is
+// gone. It keeps what it was asked for.
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
   '.webmanifest': 'application/manifest+json' };
 export async function serve() {
   const folder = dirname(pagePath);
-  const state = { offline: false };
+  const state = { offline: false, asked: [] };
   const server = createServer((request, response) => {
     const name = request.url === '/' ? 'index.html' : request.url.slice(1).split('?')[0];
     const type = types[name.slice(name.lastIndexOf('.'))];
+    state.asked.push(request.url);
     if (state.offline) {
       request.socket.destroy();
     } else if (!type || name.includes('/') || !existsSync(`${folder}/${name}`)) {
@@ -60,41 +436,28 @@ export async function serve() {
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close(),
-    offline: (on) => { state.offline = on; } };
+    offline: (on) => { state.offline = on; }, asked: state.asked };
 }
 
-// Opens the page and waits for its module; problems are collected, and so
-// is every request the page makes.
-export async function open(browser, url = pageUrl, options = {}) {
-  const context = await browser.newContext({ acceptDownloads: true, ...options });
-  const page = await context.newPage();
-  const problems = [];
-  const requests = [];
-  page.on('console', (message) => {
-    if (message.type() === 'error' || message.type() === 'warning')
-      problems.push(`${message.type()}: ${message.text()}`);
-  });
-  page.on('pageerror', (error) => problems.push(`page error: ${error}`));
-  page.on('request', (request) => requests.push(request.url()));
-  // File choosers are caught from the start: caught only once a test waits
-  // for one, a chooser opened at once (by a key) could slip past.
-  page.on('filechooser', () => {});
-  await page.goto(url);
-  await page.waitForFunction(() => document.body.dataset.ready === 'true');
-  return { context, page, problems, requests };
-}
+// Opens the page and waits for its module.
+export const open = (browser, url = pageUrl, options = {}) => browser.open(url, options);
+
+// Waits until every step the page has under way is done and shown (the
+// session answers from its worker).
+export const settled = (page) => page.waitForFunction(() => (document.body.dataset.busy ?? '0') === '0');
 
 // Chooses a file in the picker and waits until the page has taken it.
-export async function chooseFile(page, path, open = () => page.click('#loadPushButton')) {
+export async function chooseFile(page, path, how) {
   const loads = await page.evaluate(() => Number(document.body.dataset.loads ?? 0));
-  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), open()]);
-  await chooser.setFiles(path);
+  await page.setFiles('#fileInput', path, how);
   await page.waitForFunction((before) => Number(document.body.dataset.loads ?? 0) > before, loads);
+  await settled(page);
 }
 
 export async function save(page) {
-  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#savePushButton')]);
-  return { name: download.suggestedFilename(), bytes: readFileSync(await download.path()) };
+  const saved = await page.save();
+  await settled(page);
+  return saved;
 }
 
 // What qvrtomorvane-cli writes for a file, or null when it refuses it.
@@ -102,10 +465,6 @@ export function converterOutput(path) {
   const run = spawnSync(converterPath, [path]);
   return run.status === 0 ? run.stdout : null;
 }
-
-// Waits until every step the page has under way is done and shown (the
-// session answers from its worker).
-export const settled = (page) => page.waitForFunction(() => (document.body.dataset.busy ?? '0') === '0');
 
 export async function state(page) {
   await settled(page);
@@ -121,6 +480,7 @@ export async function state(page) {
       copy: !element('copyPushButton').disabled,
       details: !element('conversionDetails').hidden,
       status: element('conversionSummaryLabel').textContent,
+      message: element('statusMessage').textContent,
     };
   });
 }

@@ -9,7 +9,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import {
-  chooseFile, converterOutput, converterPath, makeCodePath, open, pageUrl, save, settled, sharedBrowser, state,
+  chooseFile, converterOutput, converterPath, engine, makeCodePath, open, pageUrl, save, settled, sharedBrowser, state,
 } from './browser.mjs';
 
 const invalidMessage = 'The file you provided is not a valid QVR file!!';
@@ -28,16 +28,19 @@ const utf16WithMark = (text) => Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer
 
 test('opens from disk and from a static host with no error and no request', async () => {
   for (const url of [pageUrl, shared.server.url]) {
-    const { context, page, problems, requests } = await open(shared.browser, url);
+    const asked = shared.server.asked.length;
+    const page = await open(shared.browser, url);
     await chooseFile(page, file('example.txt', exampleCode));
     await page.click('#convertPushButton');
     assert.equal((await state(page)).lower, exampleConverted);
-    assert.deepEqual(problems, [], url);
+    assert.deepEqual(await page.problems(), [], url);
     // From disk nothing at all; from a host only what installing it needs.
     const beside = url === pageUrl ? [] : ['manifest.webmanifest', 'sw.js'].map((name) => url + name);
-    assert.deepEqual(requests.filter((request) => request !== url && !/^(data|blob):/.test(request)
+    assert.deepEqual((await page.requests()).filter((request) => request !== url && !/^(data|blob):/.test(request)
       && !beside.includes(request)), [], url);
-    await context.close();
+    const installing = ['/', '/index.html', '/manifest.webmanifest', '/sw.js', '/icon-192.png', '/icon-512.png'];
+    assert.deepEqual(shared.server.asked.slice(asked).filter((path) => !installing.includes(path)), [], url);
+    await page.close();
   }
 });
 
@@ -52,7 +55,7 @@ const files = [
 
 for (const { name, content, upper, converted } of files) {
   test(`file picker, convert and save: ${name}`, async () => {
-    const { context, page, problems } = await open(shared.browser);
+    const page = await open(shared.browser);
     const path = file(`${name.replace(/\W+/g, '-')}.txt`, content);
     await chooseFile(page, path);
     const shown = await state(page);
@@ -69,8 +72,8 @@ for (const { name, content, upper, converted } of files) {
       assert.deepEqual(saved.bytes, converterOutput(path));
       assert.match(saved.name, /-morvane\.txt$/);
     }
-    assert.deepEqual(problems, []);
-    await context.close();
+    assert.deepEqual(await page.problems(), []);
+    await page.close();
   });
 }
 
@@ -100,7 +103,7 @@ test('300 generated codes convert in the page exactly as qvrtomorvane-cli conver
   }
   spawnSync(converterPath, ['-d', converted, ...paths]);
 
-  const { context, page } = await open(shared.browser);
+  const page = await open(shared.browser);
   let convertedCount = 0;
   for (const path of paths) {
     const inPage = await page.evaluate(async (content) => {
@@ -113,18 +116,20 @@ test('300 generated codes convert in the page exactly as qvrtomorvane-cli conver
     convertedCount += expected ? 1 : 0;
   }
   assert.ok(convertedCount > 250, `${convertedCount} of 300 converted`);
-  await context.close();
+  await page.close();
 });
 
 test('paste, copy, drop and clear', async () => {
-  const { context, page } = await open(shared.browser, shared.server.url);
-  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: shared.server.url });
+  const page = await open(shared.browser, shared.server.url);
   await page.evaluate((code) => navigator.clipboard.writeText(code), exampleCode);
-  await page.keyboard.press('Control+V');
+  await page.evaluate(() => document.getElementById('qvrCodeTextEdit').focus());
+  await page.press('Control+V');
   await page.waitForFunction(() => document.getElementById('loadPathLabel').textContent === '(clipboard)');
   assert.equal((await state(page)).upper, exampleCode);
   await page.click('#convertPushButton');
   await page.click('#copyPushButton');
+  // The copy is a step: the worker's answer, then the clipboard's.
+  assert.equal((await state(page)).message, 'Morvane code copied.');
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), exampleConverted);
 
   const drop = (names) => page.evaluate((names) => {
@@ -142,16 +147,16 @@ test('paste, copy, drop and clear', async () => {
 
   await page.click('#clearPushButton');
   assert.equal((await state(page)).upper, '');
-  await context.close();
+  await page.close();
 });
 
 // Tab and Enter alone: load a file, convert it, save it; the focused
 // control always shows it.
 test('keyboard only', async () => {
-  const { context, page } = await open(shared.browser);
+  const page = await open(shared.browser);
   const tabTo = async (id) => {
     for (let i = 0; i < 20; ++i) {
-      await page.keyboard.press('Tab');
+      await page.press('Tab');
       if (await page.evaluate((id) => document.activeElement?.id === id, id)) {
         const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
         assert.notEqual(outline, 'none', `focus on ${id} is visible`);
@@ -161,74 +166,118 @@ test('keyboard only', async () => {
     assert.fail(`Tab never reached ${id}`);
   };
   await tabTo('loadPushButton');
-  await chooseFile(page, file('keys.txt', exampleCode), () => page.keyboard.press('Enter'));
+  await chooseFile(page, file('keys.txt', exampleCode), () => page.press('Enter'));
   await tabTo('convertPushButton');
-  await page.keyboard.press('Enter');
+  await page.press('Enter');
   await tabTo('savePushButton');
-  const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Enter')]);
-  assert.equal(readFileSync(await download.path(), 'utf8'), exampleConverted);
-  await context.close();
+  const saved = await page.save(() => page.press('Enter'));
+  assert.equal(saved.bytes.toString('utf8'), exampleConverted);
+  await page.close();
 });
 
-// A phone's width and a desktop's, in the system's light or dark scheme;
-// the screenshots go where QVRTOMORVANE_SCREENSHOTS says, when it does.
+// A phone's width and a desktop's, in the system's light or dark scheme:
+// nothing scrolls sideways, codes break anywhere and every other text only
+// between words. The screenshots go where QVRTOMORVANE_SCREENSHOTS says,
+// when it does.
 test('layout at 360 and 1280 pixels, light and dark', async () => {
   for (const [width, height, scheme] of [[360, 800, 'light'], [1280, 900, 'light'], [360, 800, 'dark']]) {
-    const { context, page } = await open(shared.browser, pageUrl, { viewport: { width, height }, colorScheme: scheme });
+    const page = await open(shared.browser, pageUrl, { viewport: { width, height }, dark: scheme === 'dark' });
     await chooseFile(page, file('hero.txt', exampleCode));
     await page.click('#convertPushButton');
+    await settled(page);
     const overflow = await page.evaluate(() => document.documentElement.scrollWidth - document.documentElement.clientWidth);
     assert.equal(overflow, 0, `${width} px wide scrolls sideways`);
     const background = await page.evaluate(() => getComputedStyle(document.body).backgroundColor);
     assert.equal(background === 'rgb(23, 23, 27)', scheme === 'dark');
+    assert.deepEqual(await wrapping(page), { codes: 'anywhere', texts: 'between words', brokenWords: [] });
     if (process.env.QVRTOMORVANE_SCREENSHOTS)
-      await page.screenshot({ path: join(process.env.QVRTOMORVANE_SCREENSHOTS, `web-${width}-${scheme}.png`), fullPage: width === 360 });
-    await context.close();
+      await page.screenshot(join(process.env.QVRTOMORVANE_SCREENSHOTS, `web-${engine}-${width}-${scheme}.png`), width === 360);
+    await chooseFile(page, file('refused.txt', '108**zz'));
+    assert.deepEqual(await wrapping(page), { codes: 'anywhere', texts: 'between words', brokenWords: [] });
+    if (process.env.QVRTOMORVANE_SCREENSHOTS && width === 360 && scheme === 'light')
+      await page.screenshot(join(process.env.QVRTOMORVANE_SCREENSHOTS, `web-${engine}-360-refused.png`), false);
+    await page.close();
   }
 });
+
+// How the page's texts wrap: the panes' as a code (anywhere) or as words
+// (the refusal in the upper pane, the placeholders); and every word of the
+// other texts on one line, measured word by word.
+function wrapping(page) {
+  return page.evaluate(() => {
+    const style = (element) => getComputedStyle(element);
+    const asCode = (s) => s.wordBreak === 'break-all' || s.overflowWrap === 'anywhere';
+    const asWords = (s) => s.wordBreak === 'normal' && s.overflowWrap !== 'anywhere';
+    const panes = ['qvrCodeTextEdit', 'morvaneCodeTextEdit'].map((id) => document.getElementById(id));
+    const codes = panes.filter((pane) => pane.value && !pane.classList.contains('message')).every((pane) => asCode(style(pane)))
+      ? 'anywhere' : 'not anywhere';
+    const wordTexts = [...panes.filter((pane) => !pane.value || pane.classList.contains('message')).map((pane) => style(pane)),
+      ...[...document.querySelectorAll('p, li, label, summary, h1, h2, button')].map((element) => style(element))];
+    const texts = wordTexts.every(asWords) ? 'between words' : 'inside words';
+    const brokenWords = [];
+    for (const element of document.querySelectorAll('p, li, summary, h1, h2, button')) {
+      const walker = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+      for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+        for (const match of node.textContent.matchAll(/\S+/g)) {
+          const range = document.createRange();
+          range.setStart(node, match.index);
+          range.setEnd(node, match.index + match[0].length);
+          const lines = new Set([...range.getClientRects()].filter((rect) => rect.width > 0).map((rect) => Math.round(rect.top)));
+          if (lines.size > 1 && match[0].length < 30)
+            brokenWords.push(match[0]);
+        }
+      }
+    }
+    return { codes, texts, brokenWords };
+  });
+}
 
 // On a phone: a code pasted with the button, or with a long press into the
 // upper box (which takes a paste and no typing); every outcome said in the
 // live status, failures marked as such; after Convert the result has the
-// focus and Save and Copy are in view.
+// focus and Save and Copy are in view. Where an engine has no touch, a
+// click stands for a tap.
 test('on a phone: paste, feedback and the next step', async () => {
-  const { context, page, problems } = await open(shared.browser, shared.server.url,
-    { viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true });
+  const page = await open(shared.browser, shared.server.url, { viewport: { width: 360, height: 740 }, touch: true });
   // What the latest step said, once the page is done with it.
   const message = async () => (await settled(page), {
     text: await page.textContent('#statusMessage'),
     failed: await page.evaluate(() => document.getElementById('statusMessage').classList.contains('error')),
   });
-  const pasteIntoBox = (text) => page.evaluate((text) => {
-    const data = new DataTransfer();
-    data.setData('text/plain', text);
-    document.getElementById('qvrCodeTextEdit')
-      .dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
-  }, text);
-  const loaded = async (action) => {
-    const before = await page.evaluate(() => Number(document.body.dataset.loads ?? 0));
-    await action();
-    await page.waitForFunction((before) => Number(document.body.dataset.loads ?? 0) > before, before);
+  // A paste into the upper box, as the box's own Paste (or Ctrl+V) gives it.
+  const pasteIntoBox = async (text) => {
+    await page.evaluate((text) => navigator.clipboard.writeText(text), text);
+    await page.evaluate(() => document.getElementById('qvrCodeTextEdit').focus());
+    await page.press('Control+V');
   };
 
+  // A browser that will not let the page read the clipboard.
+  await page.evaluate(() => {
+    window.readClipboard = navigator.clipboard.readText;
+    navigator.clipboard.readText = () => Promise.reject(new DOMException('denied', 'NotAllowedError'));
+  });
   await page.tap('#pastePushButton');
   assert.match((await message()).text, /long-press the box above the convert button and choose Paste/);
   assert.equal((await message()).failed, true);
 
-  await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: shared.server.url });
-  await page.evaluate((code) => navigator.clipboard.writeText(code), exampleCode);
-  await loaded(() => page.tap('#pastePushButton'));
+  await page.evaluate(async (code) => {
+    navigator.clipboard.readText = window.readClipboard;
+    await navigator.clipboard.writeText(code);
+  }, exampleCode);
+  await page.tap('#pastePushButton');
   assert.deepEqual(await message(), { text: 'Loaded the pasted code.', failed: false });
   assert.equal(await page.getAttribute('#convertPushButton', 'class'), 'primary');
-  await page.focus('#qvrCodeTextEdit');
-  await page.keyboard.type('typed');
+  await page.evaluate(() => document.getElementById('qvrCodeTextEdit').focus());
+  await page.type('typed');
   assert.equal((await state(page)).upper, exampleCode);
 
-  await loaded(() => pasteIntoBox('108**zz'));
+  await pasteIntoBox('108**zz');
   assert.deepEqual(await message(), { text: 'The pasted text is not a QVR code: it does not begin with 106 or 107.', failed: true });
-  await loaded(() => pasteIntoBox(exampleCode));
+  await pasteIntoBox(exampleCode);
+  await settled(page);
   await page.tap('#convertPushButton');
   await page.waitForFunction(() => document.activeElement.id === 'morvaneCodeTextEdit');
+  await settled(page);
   const inView = await page.evaluate(() => ['savePushButton', 'copyPushButton', 'statusbar'].every((id) => {
     const box = document.getElementById(id).getBoundingClientRect();
     return box.top >= 0 && box.bottom <= window.innerHeight + 1;
@@ -260,54 +309,69 @@ test('on a phone: paste, feedback and the next step', async () => {
     }, { files, text });
     assert.deepEqual(await message(), { text: said, failed: true });
   }
-  assert.deepEqual(problems, []);
-  await context.close();
+  assert.deepEqual(await page.problems(), []);
+  await page.close();
 });
 
-// Served from a host: a valid manifest with icons, a service worker that
-// takes the page in, and with the network gone the page reloads and
-// converts.
+// Served from a host: a valid manifest with icons the page's policy lets
+// in, Chromium's own verdict that the page can be installed, a service
+// worker that takes the page in, and with the network gone the page
+// reloads and converts.
 test('installable, and converts offline once served', async () => {
-  const { context, page, problems } = await open(shared.browser, shared.server.url);
+  const page = await open(shared.browser, shared.server.url);
   const manifestUrl = await page.evaluate(() => document.querySelector('link[rel=manifest]').href);
-  const manifest = await (await context.request.get(manifestUrl)).json();
+  const manifest = await (await fetch(manifestUrl)).json();
   assert.deepEqual([manifest.name, manifest.start_url, manifest.display], ['QVRtoMorvane', './', 'standalone']);
   for (const icon of manifest.icons) {
-    const response = await context.request.get(new URL(icon.src, manifestUrl).href);
-    assert.equal(response.headers()['content-type'], 'image/png');
+    const response = await fetch(new URL(icon.src, manifestUrl).href);
+    assert.equal(response.headers.get('content-type'), 'image/png');
     assert.ok(['192x192', '512x512'].includes(icon.sizes));
+    // The policy the page itself has lets the icon in.
+    assert.ok(await page.evaluate((src) => new Promise((resolve) => {
+      const image = new Image();
+      image.onload = () => resolve(true);
+      image.onerror = () => resolve(false);
+      image.src = src;
+    }), new URL(icon.src, manifestUrl).href), icon.src);
   }
-  await page.evaluate(() => navigator.serviceWorker.ready);
+  if (engine === 'chromium') {
+    // A test's browser context is incognito, which is no reason of the page's.
+    const { installabilityErrors } = await page.cdp('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.map(({ errorId }) => errorId).filter((id) => id !== 'in-incognito'), []);
+  }
+  await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
   await page.reload();
   assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), 'the worker serves the page');
 
   shared.server.offline(true);
-  await context.setOffline(true);
+  await page.setOffline(true);
   try {
     await page.reload();
-    await page.waitForFunction(() => document.body.dataset.ready === 'true');
     await chooseFile(page, file('offline.txt', exampleCode));
     await page.click('#convertPushButton');
     assert.equal((await state(page)).lower, exampleConverted);
   } finally {
     shared.server.offline(false);
+    await page.setOffline(false);
   }
-  assert.deepEqual(problems, []);
-  await context.close();
+  assert.deepEqual(await page.problems(), []);
+  await page.close();
 });
 
-// axe-core, injected for the test alone (the page's own policy lets no
+// axe-core, put in for the test alone (the page's own policy lets no
 // script in), finds nothing to fix in the empty, converted and refused
 // states, light and dark.
 test('accessible in every state, light and dark', async () => {
   const axe = readFileSync(fileURLToPath(import.meta.resolve('axe-core/axe.min.js')), 'utf8');
-  for (const colorScheme of ['light', 'dark']) {
-    const { context, page } = await open(shared.browser, pageUrl, { colorScheme, bypassCSP: true });
-    await page.addScriptTag({ content: axe });
+  for (const dark of [false, true]) {
+    const page = await open(shared.browser, pageUrl, { dark });
     const check = async (state) => {
-      const { violations } = await page.evaluate(() => window.axe.run());
-      assert.deepEqual(violations.map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(' ')}`), [],
-        `${colorScheme}, ${state}`);
+      await settled(page);
+      if (!await page.evaluate(() => Boolean(window.axe)))
+        await page.run(axe);
+      const violations = await page.evaluate(async () => (await window.axe.run()).violations
+        .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target).join(' ')}`));
+      assert.deepEqual(violations, [], `${dark ? 'dark' : 'light'}, ${state}`);
     };
     await check('empty');
     await chooseFile(page, file('a11y.txt', exampleCode));
@@ -315,7 +379,7 @@ test('accessible in every state, light and dark', async () => {
     await check('converted');
     await chooseFile(page, file('a11y-refused.txt', '108**zz'));
     await check('refused');
-    await context.close();
+    await page.close();
   }
 });
 
@@ -323,7 +387,7 @@ test('accessible in every state, light and dark', async () => {
 // size, and a code too large for the page is refused with both sizes,
 // before either is read; the page goes on converting.
 test('the wrong file or one too large is refused before it is read', async () => {
-  const { context, page, problems } = await open(shared.browser);
+  const page = await open(shared.browser);
   const video = file('holiday.mp4', Buffer.from([0, 0, 0, 0x20, 0x66, 0x74, 0x79, 0x70]));
   truncateSync(video, Math.round(1.1 * 2 ** 30));
   const started = Date.now();
@@ -336,18 +400,19 @@ test('the wrong file or one too large is refused before it is read', async () =>
   await chooseFile(page, large);
   const shown = await state(page);
   assert.deepEqual([shown.upper, shown.upperPlaceholder, shown.convert], ['', invalidMessage, false]);
-  assert.equal(await page.textContent('#statusMessage'),
-    'large.txt holds 300 MB; codes of up to 256 MB can be converted here.');
+  assert.equal(shown.message, 'large.txt holds 300 MB; codes of up to 256 MB can be converted here.');
 
   await chooseFile(page, file('example.txt', exampleCode));
   await page.click('#convertPushButton');
   assert.equal((await state(page)).lower, exampleConverted);
-  assert.deepEqual(problems, []);
-  await context.close();
+  assert.deepEqual(await page.problems(), []);
+  await page.close();
 });
 
-// A 10 MB code: the page shows its start and size, no step blocks it for
-// long, and it converts within ten times the native converter's time.
+// A 10 MB code: the page shows its start and size, no step keeps it from
+// answering for long, and it converts within ten times the native
+// converter's time. How long the page's own thread was held is what a
+// timer that asks every 10 ms finds, the same in every engine.
 test('a 10 MB code stays responsive', async () => {
   const path = join(folder, 'large.txt');
   assert.equal(spawnSync(makeCodePath, ['10', path, '7']).status, 0);
@@ -356,22 +421,23 @@ test('a 10 MB code stays responsive', async () => {
   const nativeMs = Number(process.hrtime.bigint() - nativeStart) / 1e6;
   assert.equal(native.status, 0);
 
-  // The longest task of each step a user takes, as the page's own
-  // PerformanceObserver sees it.
-  const { context, page } = await open(shared.browser);
+  const page = await open(shared.browser);
   await page.evaluate(() => {
-    window.longestTask = 0;
-    new PerformanceObserver((list) => {
-      for (const entry of list.getEntries())
-        window.longestTask = Math.max(window.longestTask, entry.duration);
-    }).observe({ entryTypes: ['longtask'] });
+    let last = performance.now();
+    window.longestHold = 0;
+    setInterval(() => {
+      const now = performance.now();
+      window.longestHold = Math.max(window.longestHold, now - last - 10);
+      last = now;
+    }, 10);
   });
   const longest = {};
   const measured = async (step, act) => {
-    await page.evaluate(() => { window.longestTask = 0; });
+    await page.evaluate(() => { window.longestHold = 0; });
     await act();
-    await page.waitForTimeout(100); // a long task is reported once it ends
-    longest[step] = await page.evaluate(() => Math.round(window.longestTask));
+    await settled(page);
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    longest[step] = await page.evaluate(() => Math.round(window.longestHold));
   };
   await measured('load', () => chooseFile(page, path));
   await measured('convert', () => page.click('#convertPushButton'));
@@ -393,12 +459,32 @@ test('a 10 MB code stays responsive', async () => {
     await window.QVRtoMorvane.convertFileBytes(bytes);
     return performance.now() - start;
   }, readFileSync(path).toString('base64'));
-  console.log(`10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
-    + `longest tasks: load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`);
+  console.log(`${engine}, 10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
+    + `longest hold of the page's thread: load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`);
   // The session works in its own thread: the page itself never stops
   // answering for a tenth of a second.
   for (const [step, ms] of Object.entries(longest))
-    assert.ok(ms < 100, `${step}: a task took ${ms} ms`);
+    assert.ok(ms < 100, `${step}: the page was held for ${ms} ms`);
   assert.ok(inPageMs < 10 * Math.max(nativeMs, 20), `${inPageMs} ms in the page, ${nativeMs} ms native`);
-  await context.close();
+  await page.close();
+});
+
+// A cold start on a slow phone (Chromium's CPU slowed 6 times): from
+// navigation to the first paint, and to the converter being ready.
+test('cold start, 6 times slower', { skip: engine !== 'chromium' && 'the CPU is slowed through Chromium\'s DevTools' }, async () => {
+  const times = [];
+  for (let run = 0; run < 5; ++run) {
+    const page = await open(shared.browser, null);
+    await page.cdp('Emulation.setCPUThrottlingRate', { rate: 6 });
+    await page.goto(shared.server.url);
+    times.push(await page.evaluate(() => ({
+      paint: Math.round(performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? -1),
+      ready: Math.round(Number(document.body.dataset.readyAt)),
+    })));
+    await page.close();
+  }
+  const range = (key) => `${Math.min(...times.map((time) => time[key]))}-${Math.max(...times.map((time) => time[key]))} ms`;
+  console.log(`cold start, CPU 6x slower: first paint ${range('paint')}, converter ready ${range('ready')}`);
+  for (const { paint, ready } of times)
+    assert.ok(paint > 0 && paint < 1000 && ready > 0 && ready < 1500, JSON.stringify(times));
 });
