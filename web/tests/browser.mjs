@@ -236,7 +236,9 @@ class WebDriverPage extends Page {
     return value;
   }
 
-  // A view narrower than the window can be is a frame of that width.
+  // A view narrower than the window can be is a frame of that width. The
+  // window's view holds all of it: WebKitWebDriver scrolls an element into
+  // view in its frame alone, and a click outside the window's view misses.
   async goto(url) {
     const { width, height } = this.viewport;
     if (width < 447) {
@@ -244,20 +246,27 @@ class WebDriverPage extends Page {
       writeFileSync(harness, `<!doctype html><body style="margin:0"><iframe id="view" title="page" src="${url}"
         style="border:0;display:block;width:${width}px;height:${height}px"></iframe>`);
       await this.call('POST', '/url', { url: pathToFileURL(harness).href });
+      await this.fitWindow(1024, height);
       await this.call('POST', '/frame', { id: await this.call('POST', '/element', { using: 'css selector', value: '#view' }) });
       await this.waitForFunction(() => document.readyState === 'complete' && document.body !== null);
     } else {
-      // The window's rectangle holds its toolbar too.
       await this.call('POST', '/url', { url });
-      await this.call('POST', '/window/rect', { width, height });
-      const inner = await this.evaluate(() => innerHeight);
-      await this.call('POST', '/window/rect', { width, height: 2 * height - inner });
+      await this.fitWindow(width, height);
     }
     await this.afterLoad();
   }
 
+  // The window's rectangle holds its toolbar too.
+  async fitWindow(width, height) {
+    await this.call('POST', '/window/rect', { width, height });
+    const inner = await this.evaluate(() => innerHeight);
+    await this.call('POST', '/window/rect', { width, height: 2 * height - inner });
+  }
+
+  // Opens the address again, as a user opens the page: offline, WebKit's
+  // refresh of a page its service worker held from the start never loads.
   async reload() {
-    await this.call('POST', '/refresh', {});
+    await this.call('POST', '/url', { url: await this.call('GET', '/url') });
     await this.afterLoad();
   }
 
