@@ -3,6 +3,7 @@
 // widgets, names and texts) is built in ui_qvrtomorvane.cpp.
 #include "ui_qvrtomorvane.h"
 
+#include "app/conversiondetailsview.h"
 #include "app/systempath.h"
 #include "convert/conversion.h"
 #include "convert/convertbutton.h"
@@ -180,8 +181,12 @@ void Ui_QVRtoMorvane::showConversionDetails(QMainWindow *window)
     QDialog dialog(window);
     Ui_ConversionDetails form;
     form.setupUi(&dialog);
-    form.summaryLabel->setText(fromUtf8(session().summary()));
-    form.detailsTextEdit->setPlainText(fromUtf8(session().details()).trimmed());
+    std::optional<ConversionDetailsView> view;
+    {
+        const BusyCursor busy;
+        form.summaryLabel->setText(fromUtf8(session().summary()));
+        view.emplace(form, session().marked(), &dialog);
+    }
     dialog.exec();
 }
 

@@ -39,6 +39,7 @@ unsigned CodeSession::load(Ticket ticket, std::string bytes, std::string_view na
     if (mShown && mShown->code == loaded->code) {
         loaded->saved = std::move(mShown->saved);
         loaded->report = std::move(mShown->report);
+        loaded->marked = std::move(mShown->marked);
         mShown = loaded;
     }
     else if (mShown) {
@@ -183,5 +184,22 @@ std::string CodeSession::details() const
     if (!mShown)
         return {};
     const std::string details = mShown->report.details();
-    return details.empty() ? "No segment was changed or dropped.\n" : details;
+    return details.empty() ? "Every segment was copied as it was.\n" : details;
+}
+
+CodeSession::Marked CodeSession::marked() const
+{
+    if (!mShown)
+        return {};
+    if (!mShown->marked) {
+        ConversionReport report(true);
+        std::string converted;
+        Conversion::convert(mShown->code, converted, &report);
+        mShown->marked = std::move(report);
+    }
+    const ConversionReport &report = *mShown->marked;
+    return {CodeText::preview(mShown->code), CodeText::preview(*mShown->saved),
+            {report.count(ConversionReport::Copied), report.count(ConversionReport::Changed),
+             report.count(ConversionReport::Renumbered), report.count(ConversionReport::Dropped)},
+            report.marks(), report.entries(), report.unlisted()};
 }

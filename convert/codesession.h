@@ -4,11 +4,13 @@
 #include "convert/conversion.h"
 #include "convert/stepmessage.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What a user holds, in the window and on the web page alike: the code shown
 // in the upper pane, the conversion shown in the lower one with the name of
@@ -90,10 +92,25 @@ public:
     // A file name for saving it, after the code it came from.
     std::string saveName() const;
     // What became of its segments, made in the same pass as the conversion
-    // shown: the summary line, and its changed and dropped segments one to a line;
-    // nothing when no conversion is shown.
+    // shown: the summary line, and its changed, renumbered and dropped
+    // segments one to a line; nothing when no conversion is shown.
     std::string summary() const;
     std::string details() const;
+    // The conversion shown, segment by segment, for the Conversion Details
+    // a face shows: both codes as far as a pane shows them, every segment
+    // not copied that stands there with its fate, place and reason, and the
+    // list of the first of them all. Made by a pass of their own the first
+    // time they are asked for, and kept with the conversion.
+    struct Marked
+    {
+        std::string_view code;       // the start a pane shows
+        std::string_view conversion; // the same of the conversion
+        std::array<std::size_t, 4> counts;
+        std::vector<ConversionReport::Entry> marks;
+        std::vector<ConversionReport::Entry> entries;
+        std::size_t unlisted;
+    };
+    Marked marked() const;
 
     bool canConvert() const { return mHeld && mHeld != mShown; }
     bool canSave() const { return mShown != nullptr; }
@@ -109,6 +126,7 @@ private:
         std::string name;
         std::optional<std::string> saved;
         ConversionReport report;
+        std::optional<ConversionReport> marked; // made when first asked for
     };
 
     bool isCurrent(Ticket ticket) const { return ticket == mLatestTicket; }

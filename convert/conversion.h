@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,15 +56,35 @@ ConversionOutcome convert(std::string_view code, std::string &out, ConversionRep
 
 // What a pass did with each segment of a code it converted. Every segment
 // counts as exactly one of the four fates; one kept byte for byte counts as
-// copied, whichever rule looked at it.
+// copied, whichever rule looked at it. Each segment that is not copied has
+// its place in the code (a byte range), its reason and, when kept, its place
+// in the conversion; the report lists the first entriesListed of them and
+// counts the rest. One that marks also keeps every such segment that stands
+// in the part of the code, or of the conversion, a pane shows (markedBytes),
+// for a face to mark them there; only a face that shows them asks for that.
 class ConversionReport
 {
 public:
     enum Fate { Copied, Changed, Renumbered, Dropped };
     static constexpr std::size_t segmentShownBytes = 40;
-    // A report lists this many changed or dropped segments at most and
-    // counts the rest, so that its memory does not grow with the code.
+    // A report lists this many segments at most and counts the rest, so
+    // that its memory does not grow with the code.
     static constexpr std::size_t entriesListed = 1000;
+    static constexpr std::size_t markedBytes = 64 * 1024;
+
+    explicit ConversionReport(bool marking = false) : mMarking(marking) {}
+    // "copied", "changed", "renumbered", "dropped"
+    static std::string_view fateName(Fate fate);
+    bool marking() const { return mMarking; }
+
+    // Bytes of the code as read (UTF-8, carriage returns dropped), or of the
+    // conversion.
+    struct Range
+    {
+        std::size_t start = 0;
+        std::size_t length = 0;
+        bool operator==(const Range &) const = default;
+    };
 
     struct Entry
     {
@@ -72,18 +93,22 @@ public:
         Fate fate;
         std::string_view key;  // what happened, as a stable word for scripts
         std::string reason;    // the same for people
+        Range input;
+        std::optional<Range> output; // nothing for a dropped segment
     };
 
     std::size_t segmentCount() const;
     std::size_t count(Fate fate) const { return mCounts[fate]; }
-    // The changed and dropped segments, in the order of the code, up to
+    // The segments not copied, in the order of the code, up to
     // entriesListed of them; and how many more there are.
     std::vector<Entry> entries() const;
     std::size_t unlisted() const { return mUnlisted; }
+    // Those that stand in the part a pane shows, when marking.
+    std::vector<Entry> marks() const;
 
     // "412 segments: 300 copied, 61 changed, 40 renumbered, 11 dropped"
     std::string summary() const;
-    // One line per entry: position, segment and reason; then how many
+    // One line per entry: position, segment, fate and reason; then how many
     // more there are, if any.
     std::string details() const;
     // The counts and the entries as one JSON document, headed by the name
@@ -99,8 +124,10 @@ public:
 
 private:
     friend class ConversionPass;
-    void record(std::size_t position, std::string_view segment, std::string_view result, unsigned char reason,
-                std::string_view tested);
+    // A segment, where it stood in the code, and what came of it where it
+    // stands in the conversion (empty when dropped).
+    void record(std::size_t position, std::string_view segment, std::size_t inputStart, std::string_view result,
+                std::size_t outputStart, unsigned char reason, std::string_view tested);
 
     // A pass only notes what it saw, in one buffer; the entries and their
     // words are made when someone asks for them.
@@ -110,13 +137,19 @@ private:
         std::size_t start;         // of the shown segment, then of the value tested, in mNoted
         std::uint16_t segmentLength;
         std::uint16_t valueLength;
-        std::int32_t number;       // the value tested, where it read as one
+        std::int32_t number;       // the value tested, where it read as one; a renumbered one's new slot
         unsigned char reason;
+        bool listed;
+        bool kept;
+        Range input;
+        Range output;
     };
 
     Entry entryOf(const Note &note) const;
 
+    bool mMarking;
     std::array<std::size_t, 4> mCounts{};
+    std::size_t mListed = 0;
     std::size_t mUnlisted = 0;
     std::vector<Note> mNotes;
     std::string mNoted;

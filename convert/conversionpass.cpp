@@ -15,8 +15,14 @@ ConversionOutcome ConversionPass::run(std::string_view code)
     if (mReport)
         mReport->clear();
 
-    if (const ConversionOutcome outcome = Conversion::judge(code); outcome != ConversionOutcome::Converted)
-        return outcome;
+    // As judge() says, but an empty segment is found on the way, in the
+    // same pass, so that a code of megabytes is read once.
+    if (code.substr(0, code.find('_')).size() < Conversion::headerLength)
+        return ConversionOutcome::Unconvertible;
+    if (!Conversion::isAcceptedVersion(Conversion::versionPrefix(code)))
+        return ConversionOutcome::VersionRejected;
+    if (code.size() == Conversion::headerLength)
+        return ConversionOutcome::Unconvertible;
 
     // Only a bc segment with empty values 2 and 4 grows, so the input's
     // size nearly always holds the whole result.
@@ -24,7 +30,12 @@ ConversionOutcome ConversionPass::run(std::string_view code)
     mOutput += Conversion::outputHeader;
 
     std::size_t position = 0;
+    bool emptySegment = false;
     StringTools::forEachPiece(code.substr(Conversion::headerLength), '_', [&](std::string_view segment) {
+        if (segment.empty() || emptySegment) {
+            emptySegment = true;
+            return;
+        }
         const std::size_t mark = mOutput.size();
         if (mark > Conversion::outputHeader.size())
             mOutput += '_';
@@ -33,12 +44,19 @@ ConversionOutcome ConversionPass::run(std::string_view code)
         SegmentDispatch::convert(*this, segment);
         if (mReport) {
             const std::string_view result = std::string_view(mOutput).substr(start);
-            mReport->record(++position, segment, result, static_cast<unsigned char>(mReason), mTested);
+            mReport->record(++position, segment, std::size_t(segment.data() - code.data()), result, start,
+                            static_cast<unsigned char>(mReason), mTested);
             mTested = {};
         }
         if (mOutput.size() == start)
             mOutput.resize(mark); // a dropped segment leaves no separator behind
     });
+    if (emptySegment) {
+        mOutput.clear();
+        if (mReport)
+            mReport->clear();
+        return ConversionOutcome::Unconvertible;
+    }
     return ConversionOutcome::Converted;
 }
 

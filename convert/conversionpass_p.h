@@ -22,6 +22,7 @@ enum class SegmentReason : unsigned char {
     LastValueCut,           // fd
     // renumbered
     Renumbered,             // m, r, s, t
+    RenumberedValue11,      // s, whose value 11 went from 2 to 1
     // dropped
     TagNotTaken,            // cc to ch, fv
     NothingLeft,            // hc or hd no longer than its cut

@@ -72,6 +72,24 @@ struct ReasonFacts
     std::string tag() const { return std::string(segment.substr(0, 2)); }
     const NumberedFamily &family() const { return *NumberedFamilies::find(segment[0]); }
     std::string letter() const { return std::string(1, family().letter); }
+
+    // "m: slot 03 becomes 00, the last four values are cut": what the rule
+    // of a numbered family did to a segment it kept (number: the new slot).
+    std::string renumbering(bool value11Changed) const
+    {
+        static constexpr std::string_view counts[] = {"", "", "two ", "three ", "four "};
+        const NumberedFamily &numbered = family();
+        const std::string oldSlot = printable(segment.substr(1, 2));
+        const std::string newSlot = std::string(1, char('0' + number / 10)) + char('0' + number % 10);
+        std::string words = letter() + ": slot " + oldSlot + (oldSlot == newSlot ? " stays " : " becomes ") + newSlot;
+        words += numbered.valuesCut == 1 ? ", the last value is cut"
+                                         : ", the last " + std::string(counts[numbered.valuesCut]) + "values are cut";
+        if (value11Changed)
+            words += ", value 11 becomes 1";
+        if (numbered.appendsOne)
+            words += ", and a value 1 is added";
+        return words;
+    }
 };
 
 // Every reason a pass gives, in the order of SegmentReason: the fate it
@@ -96,7 +114,10 @@ constexpr ReasonEntry reasons[] = {
      [](const ReasonFacts &) -> std::string { return "hd: the last two characters are cut"; }},
     {SegmentReason::LastValueCut, Fate::Changed, "values-cut",
      [](const ReasonFacts &) -> std::string { return "fd: the last value is cut"; }},
-    {SegmentReason::Renumbered, Fate::Renumbered, "renumbered", nullptr},
+    {SegmentReason::Renumbered, Fate::Renumbered, "renumbered",
+     [](const ReasonFacts &facts) { return facts.renumbering(false); }},
+    {SegmentReason::RenumberedValue11, Fate::Renumbered, "renumbered",
+     [](const ReasonFacts &facts) { return facts.renumbering(true); }},
     {SegmentReason::TagNotTaken, Fate::Dropped, "tag-not-taken",
      [](const ReasonFacts &facts) { return "Morvane takes no " + quoted(facts.tag()) + " segments"; }},
     {SegmentReason::NothingLeft, Fate::Dropped, "nothing-left",
@@ -146,8 +167,9 @@ const ReasonEntry &reasonEntry(SegmentReason reason)
 
 } // namespace
 
-void ConversionReport::record(std::size_t position, std::string_view segment, std::string_view result,
-                              unsigned char reasonCode, std::string_view tested)
+void ConversionReport::record(std::size_t position, std::string_view segment, std::size_t inputStart,
+                              std::string_view result, std::size_t outputStart, unsigned char reasonCode,
+                              std::string_view tested)
 {
     auto reason = static_cast<SegmentReason>(reasonCode);
     // Whatever a rule meant to do, a segment that comes out as it went in
@@ -156,18 +178,26 @@ void ConversionReport::record(std::size_t position, std::string_view segment, st
         reason = SegmentReason::Copied;
     const Fate fate = reasonEntry(reason).fate;
     ++mCounts[fate];
-    if (fate != Changed && fate != Dropped)
+    if (fate == Copied)
         return;
-    if (mNotes.size() == entriesListed) {
+    const bool listed = mListed < entriesListed;
+    if (listed)
+        ++mListed;
+    else
         ++mUnlisted;
+    const bool kept = !result.empty();
+    const bool marked = mMarking && (inputStart < markedBytes || (kept && outputStart < markedBytes));
+    if (!listed && !marked)
         return;
-    }
 
     const std::string_view shown = shownPart(segment);
     const std::string_view shownValue = shownPart(tested);
-    const std::int32_t number = NumberedFamilies::readNumber(tested).value_or(0);
+    // A renumbered segment's new slot is the number its reason says.
+    const std::int32_t number = fate == Renumbered ? (result[1] - '0') * 10 + (result[2] - '0')
+                                                   : NumberedFamilies::readNumber(tested).value_or(0);
     mNotes.push_back({position, mNoted.size(), std::uint16_t(shown.size() + (shown.size() < segment.size() ? 3 : 0)),
-                      std::uint16_t(shownValue.size()), number, static_cast<unsigned char>(reason)});
+                      std::uint16_t(shownValue.size()), number, static_cast<unsigned char>(reason), listed, kept,
+                      {inputStart, segment.size()}, {outputStart, result.size()}});
     mNoted += shown;
     if (shown.size() < segment.size())
         mNoted += "...";
@@ -180,17 +210,34 @@ ConversionReport::Entry ConversionReport::entryOf(const Note &note) const
     const std::string_view segment = noted.substr(0, note.segmentLength);
     const std::string_view value = noted.substr(note.segmentLength, note.valueLength);
     const ReasonEntry &reason = reasonEntry(static_cast<SegmentReason>(note.reason));
-    return {note.position, std::string(segment), reason.fate, reason.key,
-            reason.words({segment, value, note.number})};
+    return {note.position, std::string(segment), reason.fate, reason.key, reason.words({segment, value, note.number}),
+            note.input, note.kept ? std::optional<Range>(note.output) : std::nullopt};
 }
 
 std::vector<ConversionReport::Entry> ConversionReport::entries() const
 {
     std::vector<Entry> entries;
-    entries.reserve(mNotes.size());
+    entries.reserve(mListed);
     for (const Note &note : mNotes)
-        entries.push_back(entryOf(note));
+        if (note.listed)
+            entries.push_back(entryOf(note));
     return entries;
+}
+
+std::vector<ConversionReport::Entry> ConversionReport::marks() const
+{
+    std::vector<Entry> marks;
+    if (!mMarking)
+        return marks;
+    for (const Note &note : mNotes)
+        if (note.input.start < markedBytes || (note.kept && note.output.start < markedBytes))
+            marks.push_back(entryOf(note));
+    return marks;
+}
+
+std::string_view ConversionReport::fateName(Fate fate)
+{
+    return fateNames[fate];
 }
 
 std::size_t ConversionReport::segmentCount() const
@@ -216,12 +263,14 @@ std::string ConversionReport::details() const
     // hold them all as entries to be written out.
     std::string text;
     for (const Note &note : mNotes) {
+        if (!note.listed)
+            continue;
         const Entry entry = entryOf(note);
         text += "#" + number(std::int64_t(entry.position)) + " " + printable(entry.segment) + ": "
             + std::string(fateNames[entry.fate]) + ": " + entry.reason + "\n";
     }
     if (mUnlisted > 0)
-        text += "... and " + number(std::int64_t(mUnlisted)) + " more segments changed or dropped\n";
+        text += "... and " + number(std::int64_t(mUnlisted)) + " more segments changed, renumbered or dropped\n";
     return text;
 }
 
@@ -237,14 +286,22 @@ std::string ConversionReport::json(std::string_view input, std::string_view erro
         text += ", \"" + std::string(fateNames[fate]) + "\": " + number(std::int64_t(mCounts[fate]));
     text += ", \"unlisted\": " + number(std::int64_t(mUnlisted));
     text += ", \"entries\": [";
-    for (std::size_t i = 0; i < mNotes.size(); ++i) {
-        const Entry entry = entryOf(mNotes[i]);
-        text += i == 0 ? "\n  " : ",\n  ";
+    const auto range = [](const Range &range) {
+        return "[" + number(std::int64_t(range.start)) + ", " + number(std::int64_t(range.start + range.length)) + "]";
+    };
+    bool first = true;
+    for (const Note &note : mNotes) {
+        if (!note.listed)
+            continue;
+        const Entry entry = entryOf(note);
+        text += first ? "\n  " : ",\n  ";
+        first = false;
         text += "{\"position\": " + number(std::int64_t(entry.position)) + ", \"segment\": " + jsonString(entry.segment)
             + ", \"fate\": \"" + std::string(fateNames[entry.fate]) + "\", \"key\": \"" + std::string(entry.key)
-            + "\", \"reason\": " + jsonString(entry.reason) + "}";
+            + "\", \"reason\": " + jsonString(entry.reason) + ", \"input\": " + range(entry.input)
+            + ", \"output\": " + (entry.output ? range(*entry.output) : std::string("null")) + "}";
     }
-    text += mNotes.empty() ? "]}\n" : "\n]}\n";
+    text += first ? "]}\n" : "\n]}\n";
     return text;
 }
 
@@ -261,6 +318,7 @@ std::string ConversionReport::jsonOfFailure(std::string_view input, std::string_
 void ConversionReport::clear()
 {
     mCounts = {};
+    mListed = 0;
     mUnlisted = 0;
     mNotes.clear();
     mNoted.clear();

@@ -97,7 +97,8 @@ void convert(ConversionPass &pass, const NumberedFamily &family, std::string_vie
     pass.write(leadNumber);
     const std::optional<std::string_view> value11 =
         family.value11TwoBecomesOne ? ValueList::at(kept, 11) : std::nullopt;
-    if (value11 && *value11 == "2") {
+    const bool value11Changed = value11 && *value11 == "2";
+    if (value11Changed) {
         pass.write(ValueList::between(kept, value0, *value11));
         pass.write('1');
         pass.write(ValueList::after(kept, *value11));
@@ -106,7 +107,7 @@ void convert(ConversionPass &pass, const NumberedFamily &family, std::string_vie
     }
     if (family.appendsOne)
         pass.write(".1");
-    pass.note(SegmentReason::Renumbered);
+    pass.note(value11Changed ? SegmentReason::RenumberedValue11 : SegmentReason::Renumbered);
     ++nextSlot;
 }
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png (the main window after converting a code) and
+# Takes docs/screenshot.png (the main window after converting a code),
+# docs/details.png (its Conversion Details, with a segment chosen) and
 # docs/help.png (the Help window) of the real program under a virtual X
 # server. The code is loaded from /tmp/player/codes/hero.txt, so that the
 # path shown is no build machine's own. Needs xvfb, xauth, xdotool and
@@ -25,4 +26,14 @@ xvfb-run -a -s "-screen 0 1200x900x24" bash -c '
     xdotool key F1
     sleep 1
     import -window "$(xdotool search --name "^Help\$" | tail -1)" docs/help.png
+    xdotool key Escape
+    sleep 1
+    xdotool mousemove 48 11 click 1
+    sleep 1
+    xdotool key Up Return
+    sleep 2
+    xdotool key Down Down Down Down Down Down Down Down
+    sleep 1
+    import -window root -crop 880x640+142+60 docs/details.png
+    sleep 1
     kill $app'

@@ -248,25 +248,28 @@ bool standardStreamClosed(int stream)
 
 Read readWhole(const ReadStep &readSome, std::optional<std::uint64_t> regularSize, HeadCheck mayBeginCode)
 {
-    std::vector<std::string> blocks;
-    std::uint64_t total = 0;
     // The first bytes are judged before anything else is read or held.
+    std::string head;
     if (mayBeginCode) {
-        std::string head;
         if (auto failure = readUpTo(readSome, head, CodeText::headBytes))
             return {Read::Failed, {}, *failure};
         if (!mayBeginCode(head))
             return {Read::NotACode, {}, {}};
-        total = head.size();
-        blocks.push_back(std::move(head));
+        if (head.size() < CodeText::headBytes) // all there is
+            return {Read::Done, std::move(head), {}};
     }
     if (regularSize && *regularSize > largestCode)
         return tooLarge(*regularSize);
 
+    // A regular file is read into one buffer of its size (and a byte more,
+    // to see it end), its head first: the code is never held twice.
     constexpr std::size_t largestBlock = std::size_t(64) << 20;
-    const std::size_t rest = regularSize && *regularSize > total ? std::size_t(*regularSize - total) : 0;
-    std::string block(regularSize ? rest + 1 : std::size_t(64) << 10, '\0');
-    std::size_t filled = 0;
+    std::string block(std::max(regularSize ? std::size_t(*regularSize) + 1 : std::size_t(64) << 10, head.size()), '\0');
+    std::copy(head.begin(), head.end(), block.begin());
+    std::size_t filled = head.size();
+    std::uint64_t total = head.size();
+    head = std::string();
+    std::vector<std::string> blocks;
     std::string reason;
     for (;;) {
         if (filled == block.size()) {
@@ -289,6 +292,7 @@ Read readWhole(const ReadStep &readSome, std::optional<std::uint64_t> regularSiz
     if (blocks.empty())
         return {Read::Done, std::move(block), {}};
 
+    // A stream's blocks, joined once at its end.
     std::string bytes;
     bytes.reserve(total);
     for (std::string &earlier : blocks) {

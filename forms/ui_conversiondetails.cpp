@@ -3,15 +3,47 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("ConversionDetails", text);
+}
+
+// A code as a pane of the main window shows it: one long line, wrapped
+// anywhere, read-only.
+QTextEdit *codePane(QWidget *parent, const char *name)
+{
+    auto *pane = new QTextEdit(parent);
+    pane->setObjectName(QString::fromUtf8(name));
+    pane->setReadOnly(true);
+    pane->setWordWrapMode(QTextOption::WrapAnywhere);
+    pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return pane;
+}
+
+QLabel *heading(QWidget *parent, const char *name, QWidget *buddy)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
 
 void Ui_ConversionDetails::setupUi(QDialog *ConversionDetails)
 {
     if (ConversionDetails->objectName().isEmpty())
         ConversionDetails->setObjectName(QString::fromUtf8("ConversionDetails"));
-    ConversionDetails->resize(760, 420);
+    ConversionDetails->resize(900, 680);
 
     verticalLayout = new QVBoxLayout(ConversionDetails);
     verticalLayout->setObjectName(QString::fromUtf8("verticalLayout"));
@@ -20,20 +52,54 @@ void Ui_ConversionDetails::setupUi(QDialog *ConversionDetails)
     summaryLabel->setTextFormat(Qt::PlainText);
     summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     verticalLayout->addWidget(summaryLabel);
-    // A report can list many thousand segments; a plain text edit lays out
-    // only the lines in view.
-    detailsTextEdit = new QPlainTextEdit(ConversionDetails);
-    detailsTextEdit->setObjectName(QString::fromUtf8("detailsTextEdit"));
-    detailsTextEdit->setReadOnly(true);
-    detailsTextEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    verticalLayout->addWidget(detailsTextEdit);
+    legendLabel = new QLabel(ConversionDetails);
+    legendLabel->setObjectName(QString::fromUtf8("legendLabel"));
+    legendLabel->setTextFormat(Qt::RichText);
+    legendLabel->setWordWrap(true);
+    verticalLayout->addWidget(legendLabel);
+
+    splitter = new QSplitter(Qt::Vertical, ConversionDetails);
+    splitter->setObjectName(QString::fromUtf8("splitter"));
+    auto *codes = new QWidget(splitter);
+    auto *codesLayout = new QVBoxLayout(codes);
+    codesLayout->setContentsMargins(0, 0, 0, 0);
+    codeTextEdit = codePane(codes, "codeTextEdit");
+    conversionTextEdit = codePane(codes, "conversionTextEdit");
+    codeLabel = heading(codes, "codeLabel", codeTextEdit);
+    conversionLabel = heading(codes, "conversionLabel", conversionTextEdit);
+    codesLayout->addWidget(codeLabel);
+    codesLayout->addWidget(codeTextEdit);
+    codesLayout->addWidget(conversionLabel);
+    codesLayout->addWidget(conversionTextEdit);
+    auto *list = new QWidget(splitter);
+    auto *listLayout = new QVBoxLayout(list);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    segmentTree = new QTreeWidget(list);
+    segmentTree->setObjectName(QString::fromUtf8("segmentTree"));
+    segmentTree->setRootIsDecorated(false);
+    segmentTree->setUniformRowHeights(true);
+    segmentTree->setColumnCount(4);
+    segmentTree->header()->setStretchLastSection(true);
+    segmentsLabel = heading(list, "segmentsLabel", segmentTree);
+    listLayout->addWidget(segmentsLabel);
+    listLayout->addWidget(segmentTree);
+    splitter->addWidget(codes);
+    splitter->addWidget(list);
+    verticalLayout->addWidget(splitter, 1);
+
+    noteLabel = new QLabel(ConversionDetails);
+    noteLabel->setObjectName(QString::fromUtf8("noteLabel"));
+    noteLabel->setWordWrap(true);
+    verticalLayout->addWidget(noteLabel);
     buttonBox = new QDialogButtonBox(QDialogButtonBox::Close, ConversionDetails);
     buttonBox->setObjectName(QString::fromUtf8("buttonBox"));
     verticalLayout->addWidget(buttonBox);
 
-    ConversionDetails->setWindowTitle(QCoreApplication::translate("ConversionDetails", "Conversion Details"));
-    detailsTextEdit->setPlaceholderText(
-        QCoreApplication::translate("ConversionDetails", "No segment was changed or dropped."));
+    ConversionDetails->setWindowTitle(translated("Conversion Details"));
+    codeLabel->setText(translated("&QVR code"));
+    conversionLabel->setText(translated("&Morvane code"));
+    segmentsLabel->setText(translated("&Segments not copied (select one to find it in both codes)"));
+    segmentTree->setHeaderLabels({translated("#"), translated("Segment"), translated("Fate"), translated("Why")});
 
     QObject::connect(buttonBox, &QDialogButtonBox::rejected, ConversionDetails, &QDialog::reject);
     QMetaObject::connectSlotsByName(ConversionDetails);

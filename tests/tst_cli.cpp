@@ -563,8 +563,8 @@ void tst_Cli::report()
     QCOMPARE(run.out, exampleConverted);
     const QByteArrayList lines = run.err.split('\n');
     QCOMPARE(lines.first(), QByteArray("14 segments: 3 copied, 5 changed, 4 renumbered, 2 dropped"));
-    QCOMPARE(lines.size(), 1 + 7 + 1);
-    QCOMPARE(lines.at(7), QByteArray("#13 fv3.4: dropped: Morvane takes no \"fv\" segments"));
+    QCOMPARE(lines.size(), 1 + 11 + 1);
+    QCOMPARE(lines.at(11), QByteArray("#13 fv3.4: dropped: Morvane takes no \"fv\" segments"));
 
     run = TestFiles::runConverter({example, QStringLiteral("--report-json")});
     QCOMPARE(run.out, exampleConverted);

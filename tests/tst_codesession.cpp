@@ -76,11 +76,16 @@ protected:
             if (session.canCopy())
                 session.tell(StepMessage(StepMessage::Copied));
         } else if (step == "details" && session.canShowDetails()) {
-            std::string details = session.details();
-            if (!details.empty() && details.back() == '\n')
-                details.pop_back();
-            once["details-lines"] = std::to_string(std::count(details.begin(), details.end(), '\n') + 1);
-            once["details-first"] = details.substr(0, details.find('\n'));
+            // The list the faces show, a row per segment not copied, and
+            // one more for those not listed.
+            const CodeSession::Marked marked = session.marked();
+            const auto line = [](const ConversionReport::Entry &entry) {
+                return "#" + std::to_string(entry.position) + " " + entry.segment + ": "
+                    + std::string(ConversionReport::fateName(entry.fate)) + ": " + entry.reason;
+            };
+            once["details-lines"] = std::to_string(marked.entries.size() + (marked.unlisted ? 1 : 0));
+            once["details-first"] = marked.entries.empty() ? std::string("Every segment was copied as it was.")
+                                                            : line(marked.entries.front());
         } else if (step == "clear") {
             session.clear();
         } else if (step != "details") {

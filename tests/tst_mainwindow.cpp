@@ -65,6 +65,7 @@ private slots:
     void helpAndAbout_data();
     void helpAndAbout();
     void loadFileSlotOnlyLogs();
+    void conversionReport_data();
     void conversionReport();
     void drop_data();
     void drop();
@@ -341,27 +342,82 @@ void tst_MainWindow::loadFileSlotOnlyLogs()
     QVERIFY(mUi->convertPushButton->mText().isNull());
 }
 
-// "Conversion Details" is the last entry of the Edit menu and opens from the
-// keyboard, with the summary the status bar shows (what it lists is the
-// session's, tests/data/session-sequences.json).
+void tst_MainWindow::conversionReport_data()
+{
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<int>("row");            // chosen in the list, from the keyboard
+    QTest::addColumn<QString>("inCode");      // what is then marked in each code
+    QTest::addColumn<QString>("inConversion");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("legend");
+
+    const QByteArray example = TestFiles::read(QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/tests/data/example-code.txt"));
+    const QString everyFate = QStringLiteral("copied</span>: 3 (plain)");
+    QTest::newRow("a dropped segment") << example << 2 << QStringLiteral("cd1") << QString()
+                                       << QStringLiteral("#5 was dropped: nothing of it is in the Morvane code.") << everyFate;
+    QTest::newRow("a renumbered segment") << example << 8 << QStringLiteral("s075.0.0.0.0.0.0.0.0.0.0.2.7.8.9")
+                                          << QStringLiteral("s005.0.0.0.0.0.0.0.0.0.0.1") << QString() << everyFate;
+    QByteArray long100(100, 'x');
+    long100.replace(0, 2, "cd");
+    QTest::newRow("beyond the first 64 KB") << "107**" + QByteArrayList(1000, long100).join('_') << 999 << QString()
+                                            << QString() << QStringLiteral("#1000 stands beyond the part of the code shown here.")
+                                            << QStringLiteral("dropped</span>: 1000 (struck through)");
+}
+
+// "Conversion Details" (the last entry of the Edit menu, from the
+// keyboard) shows both codes marked, a legend and the list: a row chosen
+// marks its segment in both codes or says why it cannot, and a marked
+// segment gives its reason where the pointer rests.
 void tst_MainWindow::conversionReport()
 {
-    QCOMPARE(mUi->menuEdit->actions().last(), mUi->actionConversionDetails);
-    loadThroughDialog(QStringLiteral(QVRTOMORVANE_SOURCE_DIR "/tests/data/example-code.txt"));
-    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    QFETCH(QByteArray, code);
+    QFETCH(int, row);
+    QFETCH(QString, inCode);
+    QFETCH(QString, inConversion);
+    QFETCH(QString, note);
+    QFETCH(QString, legend);
 
-    QString title;
-    QString summary;
+    TestFiles::write(path(QStringLiteral("code.txt")), code);
+    loadThroughDialog(path(QStringLiteral("code.txt")));
+    QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
+    QCOMPARE(mUi->menuEdit->actions().last(), mUi->actionConversionDetails);
+
+    QStringList seen;
     DialogDriver::whenModal<QDialog>([&](QDialog *dialog) {
-        title = dialog->windowTitle();
-        summary = dialog->findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
+        auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("segmentTree"));
+        auto *codePane = dialog->findChild<QTextEdit *>(QStringLiteral("codeTextEdit"));
+        auto *conversionPane = dialog->findChild<QTextEdit *>(QStringLiteral("conversionTextEdit"));
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        const auto chosen = [](QTextEdit *pane) {
+            return pane->extraSelections().isEmpty() ? QString() : pane->extraSelections().first().cursor.selectedText();
+        };
+        seen << dialog->findChild<QLabel *>(QStringLiteral("legendLabel"))->text() << chosen(codePane)
+             << chosen(conversionPane) << dialog->findChild<QLabel *>(QStringLiteral("noteLabel"))->text();
+        // The reason, where the pointer rests on the chosen segment.
+        if (!codePane->extraSelections().isEmpty()) {
+            QTextCursor at = codePane->extraSelections().first().cursor;
+            at.setPosition(at.selectionStart() + 1);
+            const QPoint point = codePane->cursorRect(at).center();
+            QHelpEvent help(QEvent::ToolTip, point, codePane->viewport()->mapToGlobal(point));
+            QApplication::sendEvent(codePane->viewport(), &help);
+            seen << QToolTip::text();
+            seen << QString::number(at.charFormat().fontStrikeOut()) + QString::number(at.charFormat().underlineStyle());
+        }
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     mUi->menuEdit->popup(mUi->menuBar->mapToGlobal(QPoint(0, 0)));
     QTest::keyClick(mUi->menuEdit, Qt::Key_Up);
     QTest::keyClick(mUi->menuEdit, Qt::Key_Return);
-    QTRY_COMPARE(title, QStringLiteral("Conversion Details"));
-    QCOMPARE(summary, mUi->conversionSummaryLabel->text());
+    QTRY_VERIFY(!seen.isEmpty());
+    QVERIFY2(seen.at(0).contains(legend), qPrintable(seen.at(0)));
+    QCOMPARE(seen.mid(1, 3), (QStringList{inCode, inConversion, note}));
+    if (!inCode.isEmpty()) {
+        QVERIFY2(seen.at(4).startsWith(QLatin1Char('#')) && seen.at(4).contains(inCode.left(40)), qPrintable(seen.at(4)));
+        // Struck through when dropped, dash-underlined when renumbered.
+        QCOMPARE(seen.at(5), inConversion.isEmpty() ? QStringLiteral("10") : QStringLiteral("02"));
+    }
 }
 
 void tst_MainWindow::drop_data()

@@ -164,9 +164,18 @@ State tst_SessionTable::perform(const std::vector<std::string> &words)
         once["copied"] = QGuiApplication::clipboard()->text().toStdString();
     } else if (step == "details" && mUi->actionConversionDetails->isEnabled()) {
         DialogDriver::whenModal<QDialog>([&once](QDialog *dialog) {
-            const QByteArray details = dialog->findChild<QPlainTextEdit *>()->toPlainText().toUtf8();
-            once["details-lines"] = std::to_string(details.count('\n') + (details.isEmpty() ? 0 : 1));
-            once["details-first"] = details.split('\n').first().toStdString();
+            // A row of the list reads as the report's line.
+            const QTreeWidget *list = dialog->findChild<QTreeWidget *>(QStringLiteral("segmentTree"));
+            QStringList lines;
+            for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem *row = list->topLevelItem(i);
+                lines << (row->text(0).isEmpty() ? row->text(1)
+                                                 : QStringLiteral("%1 %2: %3: %4").arg(row->text(0), row->text(1), row->text(2), row->text(3)));
+            }
+            if (lines.isEmpty())
+                lines << dialog->findChild<QLabel *>(QStringLiteral("noteLabel"))->text();
+            once["details-lines"] = std::to_string(lines.size());
+            once["details-first"] = lines.first().toStdString();
             dialog->reject();
         });
         mUi->actionConversionDetails->trigger();

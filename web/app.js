@@ -23,7 +23,11 @@
     summary: $('conversionSummaryLabel'),
     message: $('statusMessage'),
     details: $('conversionDetails'),
-    detailsText: $('detailsText'),
+    detailsLegend: $('detailsLegend'),
+    detailsCode: $('detailsCode'),
+    detailsConversion: $('detailsConversion'),
+    detailsList: $('detailsList'),
+    detailsNote: $('detailsNote'),
   };
 
   const encoder = new TextEncoder();
@@ -102,7 +106,10 @@
     if (changes & change.LowerPane) {
       showCode(ui.morvane, ui.morvaneNote, view.lowerPreview, view.lowerNote);
       ui.details.open = false;
-      ui.detailsText.textContent = '';
+      shownDetails = null;
+      delete ui.details.dataset.shown;
+      for (const part of [ui.detailsLegend, ui.detailsCode, ui.detailsConversion, ui.detailsList, ui.detailsNote])
+        part.textContent = '';
     }
     if (changes & change.Controls) {
       ui.convert.disabled = !(view.controls & control.Convert);
@@ -248,14 +255,60 @@
     await (copied ? tell('Copied') : tell('NotCopied', 'the browser refused'));
   }
 
-  // Fills the details when they are opened and still empty; a later step
-  // that changes the conversion empties them again.
+  // The Conversion Details, made when they are first opened for the
+  // conversion shown: both codes with every segment not copied marked (its
+  // fate's style, its reason as its title), a legend with the counts, and
+  // the list; a row chosen marks its segment in both codes and brings it
+  // into view. A later step that changes the conversion empties them.
+  let shownDetails = null;
+  // A part of the page laid out in a frame of its own: each of the three
+  // parts of the details is laid out in well under a tenth of a second.
+  // (A page not being drawn, in a hidden frame, gets no frames at all.)
+  const nextFrame = () => new Promise((resolve) => {
+    requestAnimationFrame(() => setTimeout(resolve));
+    setTimeout(resolve, 50);
+  });
+
   async function showDetails() {
-    if (!ui.details.open || ui.detailsText.textContent)
+    if (!ui.details.open || shownDetails)
       return;
     const details = await call('details');
-    if (ui.details.open)
-      ui.detailsText.textContent = details;
+    if (!ui.details.open)
+      return;
+    shownDetails = details;
+    const { fate, words } = session;
+    const styles = ['plain', 'underlined', 'dashed underline', 'struck through'];
+    ui.detailsLegend.innerHTML = [fate.Copied, fate.Changed, fate.Renumbered, fate.Dropped].map((kind) =>
+      `<span class="fate-${kind}">${words.fates[kind]}</span>: ${details.counts[kind]} (${styles[kind]})`).join(' · ');
+    ui.detailsNote.textContent = details.listed ? '' : 'Every segment was copied as it was.';
+    for (const [element, markup] of [[ui.detailsList, details.list], [ui.detailsCode, details.code],
+      [ui.detailsConversion, details.conversion]]) {
+      await nextFrame();
+      if (shownDetails !== details)
+        return;
+      element.innerHTML = markup;
+    }
+    // Opening them is a step of its own, which starts after the click: this
+    // says it is done.
+    ui.details.dataset.shown = 'true';
+  }
+
+  function chooseSegment(button) {
+    for (const pressed of ui.detailsList.querySelectorAll('[aria-pressed="true"]'))
+      pressed.setAttribute('aria-pressed', 'false');
+    for (const chosen of document.querySelectorAll('.marked .chosen'))
+      chosen.classList.remove('chosen');
+    button.setAttribute('aria-pressed', 'true');
+    const { position } = button.dataset;
+    const [inCode, inConversion] = [$(`in-${position}`), $(`out-${position}`)];
+    for (const segment of [inCode, inConversion].filter(Boolean)) {
+      segment.classList.add('chosen');
+      segment.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+    }
+    ui.detailsNote.textContent = !inCode ? `#${position} stands beyond the part of the code shown here.`
+      : !inConversion && inCode.classList.contains(`fate-${session.fate.Dropped}`)
+        ? `#${position} was dropped: nothing of it is in the Morvane code.`
+        : !inConversion ? `#${position} stands beyond the part of the Morvane code shown here.` : '';
   }
 
   ui.load.addEventListener('click', () => ui.file.click());
@@ -276,6 +329,11 @@
   ui.copy.addEventListener('click', () => step(copy));
   ui.clear.addEventListener('click', () => step(async () => show(await call('clear'))));
   ui.details.addEventListener('toggle', () => step(showDetails));
+  ui.detailsList.addEventListener('click', (event) => {
+    const button = event.target.closest('button[data-position]');
+    if (button)
+      chooseSegment(button);
+  });
 
   // One file dropped anywhere on the page loads like a chosen one; several
   // are refused, and nothing dropped ever replaces the page.

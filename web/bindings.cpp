@@ -11,6 +11,7 @@
 #include <emscripten.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -70,6 +71,9 @@ std::string constants()
                                      {"shownConversion", ShownConversion}, {"saveName", SaveName}, {"summary", Summary},
                                      {"details", Details}, {"message", Message}, {"upperPreview", UpperPreview},
                                      {"lowerPreview", LowerPreview}, {"upperNote", UpperNote}, {"lowerNote", LowerNote}};
+    using R = ConversionReport;
+    static constexpr Named fate[] = {{"Copied", R::Copied}, {"Changed", R::Changed}, {"Renumbered", R::Renumbered},
+                                     {"Dropped", R::Dropped}};
     static constexpr Named numbers[] = {{"headBytes", CodeText::headBytes}, {"largestCode", largestCode},
                                         {"messageMilliseconds", StepMessage::shownMilliseconds}};
     std::string messages = "{";
@@ -77,10 +81,59 @@ std::string constants()
         messages.append(kind ? ",\"" : "\"").append(StepMessage::nameOf(StepMessage::Kind(kind))).append("\":")
             .append(std::to_string(kind));
     return "{\"change\":" + jsonObject(change) + ",\"control\":" + jsonObject(control) + ",\"upper\":" + jsonObject(upper)
-        + ",\"text\":" + jsonObject(text) + ",\"message\":" + messages + "},\"numbers\":" + jsonObject(numbers)
+        + ",\"text\":" + jsonObject(text) + ",\"message\":" + messages + "},\"fate\":" + jsonObject(fate)
+        + ",\"numbers\":" + jsonObject(numbers)
         + ",\"words\":{\"clipboardName\":" + ConversionReport::jsonString(S::clipboardName)
         + ",\"upperPlaceholder\":" + ConversionReport::jsonString(S::emptyPlaceholder)
-        + ",\"lowerPlaceholder\":" + ConversionReport::jsonString(S::lowerPlaceholder) + "}}";
+        + ",\"lowerPlaceholder\":" + ConversionReport::jsonString(S::lowerPlaceholder) + ",\"fates\":[\""
+        + std::string(R::fateName(R::Copied)) + "\",\"" + std::string(R::fateName(R::Changed)) + "\",\""
+        + std::string(R::fateName(R::Renumbered)) + "\",\"" + std::string(R::fateName(R::Dropped)) + "\"]}}";
+}
+
+// A code cut where its marks begin and end: plain pieces and marked ones,
+// as [text, index of the mark or -1], so that the page lays it out as it
+// comes, whatever the characters.
+std::string piecesOf(std::string_view text, const std::vector<ConversionReport::Entry> &marks, bool conversion)
+{
+    std::string json = "[";
+    std::size_t written = 0;
+    const auto piece = [&](std::size_t end, long mark) {
+        if (end > written)
+            json.append(json.size() > 1 ? ",[" : "[").append(ConversionReport::jsonString(text.substr(written, end - written)))
+                .append(",").append(std::to_string(mark)).append("]");
+        written = end;
+    };
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const auto range = conversion ? marks[i].output : std::optional(marks[i].input);
+        if (!range || range->start < written || range->start >= text.size())
+            continue;
+        piece(range->start, -1);
+        piece(std::min(text.size(), range->start + range->length), long(i));
+    }
+    piece(text.size(), -1);
+    return json + "]";
+}
+
+std::string entryJson(const ConversionReport::Entry &entry)
+{
+    return "{\"position\":" + std::to_string(entry.position) + ",\"fate\":" + std::to_string(int(entry.fate))
+        + ",\"segment\":" + ConversionReport::jsonString(entry.segment) + ",\"reason\":"
+        + ConversionReport::jsonString(entry.reason) + "}";
+}
+
+// The Conversion Details, as the page shows them (CodeSession::marked).
+std::string markedJson(const CodeSession::Marked &marked)
+{
+    std::string marks, entries;
+    for (const ConversionReport::Entry &mark : marked.marks)
+        marks.append(marks.empty() ? "" : ",").append(entryJson(mark));
+    for (const ConversionReport::Entry &entry : marked.entries)
+        entries.append(entries.empty() ? "" : ",").append(entryJson(entry));
+    return "{\"counts\":[" + std::to_string(marked.counts[0]) + "," + std::to_string(marked.counts[1]) + ","
+        + std::to_string(marked.counts[2]) + "," + std::to_string(marked.counts[3]) + "],\"unlisted\":"
+        + std::to_string(marked.unlisted) + ",\"marks\":[" + marks + "],\"entries\":[" + entries
+        + "],\"code\":" + piecesOf(marked.code, marked.marks, false)
+        + ",\"conversion\":" + piecesOf(marked.conversion, marked.marks, true) + "}";
 }
 
 // Where a text lies (its first byte, then its size, as two 32-bit words),
@@ -180,7 +233,7 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_text(int which)
     case ShownConversion: return where(held.shownConversion());
     case SaveName: return where(built = held.saveName());
     case Summary: return where(built = held.summary());
-    case Details: return where(built = held.details());
+    case Details: return where(built = markedJson(held.marked()));
     case Message: return where(built = held.message().text());
     case UpperPreview: return where(CodeText::preview(held.upperText()));
     case LowerPreview: return where(CodeText::preview(held.shownConversion()));

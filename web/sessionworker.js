@@ -73,7 +73,23 @@
     // What Save writes, and its name.
     conversion: () => ({ bytes: bytes('shownConversion').slice(), saveName: text('saveName') }),
     conversionText: () => text('shownConversion'),
-    details: () => text('details'),
+    // The Conversion Details, made here into the page's markup so that the
+    // page's own thread only puts them in: both codes with every segment
+    // not copied marked (its fate's style, its reason as its title), the
+    // list, and the counts (CodeSession::marked).
+    details() {
+      const { counts, unlisted, marks, entries, code, conversion } = JSON.parse(text('details'));
+      const escape = (value) => value.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
+      const said = ({ fate, segment, reason }) => `${segment}: ${session.words.fates[fate]}: ${reason}`;
+      const marked = (pieces, where) => pieces.map(([piece, index]) => (index < 0 ? escape(piece)
+        : `<span class="fate-${marks[index].fate}" id="${where}-${marks[index].position}" `
+          + `title="#${marks[index].position} ${escape(said(marks[index]))}">${escape(piece)}</span>`)).join('');
+      const rows = entries.map((entry) => `<li><button type="button" aria-pressed="false" data-position="${entry.position}">`
+        + `<span class="fate-${entry.fate}">#${entry.position}</span> ${escape(said(entry))}</button></li>`);
+      if (unlisted)
+        rows.push(`<li><button type="button" disabled>... and ${unlisted} more</button></li>`);
+      return { counts, listed: entries.length, code: marked(code, 'in'), conversion: marked(conversion, 'out'), list: rows.join('') };
+    },
   };
 
   const created = createQvrToMorvane();

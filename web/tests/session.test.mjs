@@ -116,23 +116,10 @@ async function perform(page, words, table, folder) {
     break;
   case 'paste': {
     // On the clipboard, then Ctrl+V into the upper box, which takes pastes.
-    // A text the system's clipboard cannot carry (WebKit's drops what
-    // follows a NUL) comes as the paste event it would have made.
     const pasted = bytesOf(table.files.get(names[0])).toString('utf8');
-    const carried = await page.evaluate(async (pasted) => {
-      await navigator.clipboard.writeText(pasted);
-      return await navigator.clipboard.readText() === pasted;
-    }, pasted);
+    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), pasted);
     await page.evaluate(() => document.getElementById('qvrCodeTextEdit').focus());
-    if (carried) {
-      await page.press('Control+V');
-    } else {
-      await page.evaluate((pasted) => {
-        const data = new DataTransfer();
-        data.setData('text/plain', pasted);
-        document.activeElement.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
-      }, pasted);
-    }
+    await page.press('Control+V');
     if (pasted)
       await waitForLoads(page, before + 1);
     await settled(page);
@@ -167,10 +154,11 @@ async function perform(page, words, table, folder) {
   case 'details':
     if (await page.evaluate(() => !document.getElementById('conversionDetails').hidden)) {
       await page.click('#conversionDetails summary');
-      await page.waitForFunction(() => document.getElementById('detailsText').textContent !== '');
-      const details = await page.evaluate(() => document.getElementById('detailsText').textContent);
-      const lines = details.replace(/\n$/, '').split('\n');
-      once.set('details-lines', Buffer.from(String(lines.length))).set('details-first', Buffer.from(lines[0]));
+      await page.waitForFunction(() => document.getElementById('conversionDetails').dataset.shown === 'true');
+      const lines = await page.evaluate(() => [...document.querySelectorAll('#detailsList button')]
+        .map((button) => button.textContent));
+      const shown = lines.length ? lines : [await page.textContent('#detailsNote')];
+      once.set('details-lines', Buffer.from(String(shown.length))).set('details-first', Buffer.from(shown[0]));
       await page.click('#conversionDetails summary');
     }
     break;
