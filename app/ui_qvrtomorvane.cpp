@@ -43,21 +43,6 @@ void setFixedRowHeight(QLabel *label)
     label->setBaseSize(QSize(0, 24));
 }
 
-// Codes are one long line without blanks, often megabytes of it, so the
-// panes are set up to lay it out once and cheaply: wrapping anywhere keeps
-// the layout linear in its length (word wrap makes it quadratic); a scroll
-// bar that is always there keeps the width from changing when a long code
-// needs it, which would lay it all out again; and letters, digits and dots
-// need no kerning or ligatures, whose shaping was half the layout's time.
-void prepareCodePane(QTextEdit *pane)
-{
-    pane->setWordWrapMode(QTextOption::WrapAnywhere);
-    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont font = pane->font();
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    pane->setFont(font);
-}
-
 QHBoxLayout *rowLayout(const char *name)
 {
     auto *layout = new QHBoxLayout();
@@ -212,7 +197,7 @@ void Ui_QVRtoMorvane::buildRows()
     qvrCodeTextEdit->setMaximumWidth(16777215);
     qvrCodeTextEdit->setAutoFillBackground(true);
     qvrCodeTextEdit->setReadOnly(true);
-    prepareCodePane(qvrCodeTextEdit);
+    FormStyle::prepareCodePane(qvrCodeTextEdit);
     fileContentsHorizontalLayout->addWidget(qvrCodeTextEdit);
     verticalLayout->addLayout(fileContentsHorizontalLayout);
 
@@ -231,7 +216,7 @@ void Ui_QVRtoMorvane::buildRows()
     FormStyle::setSizePolicy(morvaneCodeTextEdit, QSizePolicy::Expanding, QSizePolicy::Fixed, 20, 0);
     morvaneCodeTextEdit->setAutoFillBackground(true);
     morvaneCodeTextEdit->setReadOnly(true);
-    prepareCodePane(morvaneCodeTextEdit);
+    FormStyle::prepareCodePane(morvaneCodeTextEdit);
     horizontalLayout_3->addWidget(morvaneCodeTextEdit);
     verticalLayout->addLayout(horizontalLayout_3);
 

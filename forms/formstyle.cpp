@@ -1,5 +1,6 @@
 #include "formstyle.h"
 
+#include <QTextEdit>
 #include <QWidget>
 
 void FormStyle::setSizePolicy(QWidget *widget, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical,
@@ -37,4 +38,19 @@ QFont FormStyle::erasFont(int pointSize)
     font.setFamilies({family});
     font.setPointSize(pointSize);
     return font;
+}
+
+// Codes are one long line without blanks, often megabytes of it: wrapping
+// anywhere keeps the layout linear in its length (word wrap makes it
+// quadratic); a scroll bar that is always there keeps the width from
+// changing when a long code needs it, which would lay it all out again; and
+// letters, digits and dots need no kerning or ligatures, whose shaping was
+// half the layout's time.
+void FormStyle::prepareCodePane(QTextEdit *pane)
+{
+    pane->setWordWrapMode(QTextOption::WrapAnywhere);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font = pane->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    pane->setFont(font);
 }

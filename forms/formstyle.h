@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QSizePolicy>
 
+class QTextEdit;
 class QWidget;
 
 // Property steps the forms share.
@@ -18,6 +19,8 @@ public:
     // The Help and About font; where the family is missing, a narrow free
     // face of like width stands in, at the same point size.
     static QFont erasFont(int pointSize);
+    // A pane that shows a code, set up to lay it out once and cheaply.
+    static void prepareCodePane(QTextEdit *pane);
 };
 
 #endif // FORMSTYLE_H

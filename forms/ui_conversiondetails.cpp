@@ -1,5 +1,7 @@
 #include "ui_conversiondetails.h"
 
+#include "formstyle.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -24,7 +26,7 @@ QTextEdit *codePane(QWidget *parent, const char *name)
     auto *pane = new QTextEdit(parent);
     pane->setObjectName(QString::fromUtf8(name));
     pane->setReadOnly(true);
-    pane->setWordWrapMode(QTextOption::WrapAnywhere);
+    FormStyle::prepareCodePane(pane);
     pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return pane;
 }
@@ -80,6 +82,9 @@ void Ui_ConversionDetails::setupUi(QDialog *ConversionDetails)
     segmentTree->setUniformRowHeights(true);
     segmentTree->setColumnCount(4);
     segmentTree->header()->setStretchLastSection(true);
+    // Columns fit their first rows: measuring all 1,000 took longer than
+    // laying out both codes.
+    segmentTree->header()->setResizeContentsPrecision(100);
     segmentsLabel = heading(list, "segmentsLabel", segmentTree);
     listLayout->addWidget(segmentsLabel);
     listLayout->addWidget(segmentTree);

@@ -33,8 +33,9 @@ const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 function installHooks(takeDownloads) {
   if (window.testHooks)
     return;
-  const hooks = { problems: [], downloads: [] };
+  const hooks = { problems: [], downloads: [], clicks: 0 };
   window.testHooks = hooks;
+  document.addEventListener('click', () => { hooks.clicks += 1; }, true);
   for (const type of ['error', 'warn'])
     console[type] = ((original) => (...args) => { hooks.problems.push(`${type}: ${args.join(' ')}`); original(...args); })(console[type]);
   addEventListener('error', (event) => hooks.problems.push(`page error: ${event.message}`));
@@ -285,8 +286,13 @@ class WebDriverPage extends Page {
     return this.call('POST', '/element', { using: 'css selector', value: selector });
   }
 
+  // WebKitWebDriver answers before the page has had the click: this waits
+  // until it has (a disabled button has none).
   async click(selector) {
+    const before = await this.evaluate(() => window.testHooks.clicks);
     await this.call('POST', `/element/${Object.values(await this.element(selector))[0]}/click`, {});
+    await this.waitForFunction(({ selector, before }) => window.testHooks.clicks > before
+      || document.querySelector(selector).disabled, { selector, before });
   }
 
   tap(selector) { return this.click(selector); }

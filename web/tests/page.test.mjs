@@ -488,21 +488,30 @@ test('a 10 MB code stays responsive', async () => {
   });
   // The least of three tries of each step, so that what other work on the
   // machine does to the page's thread (two cores busy) is not counted as
-  // the page's own.
-  const longest = { load: Infinity, convert: Infinity, details: Infinity };
-  const measured = async (step, act) => {
-    await page.evaluate(() => { window.longestHold = 0; });
-    await act();
-    await settled(page);
-    await new Promise((resolve) => setTimeout(resolve, 100));
-    longest[step] = Math.min(longest[step], await page.evaluate(() => Math.round(window.longestHold)));
+  // the page's own; and the same for a code of 64 KB, all of which the
+  // panes show: as much for the page's thread to lay out, and what the
+  // machine's load makes of that.
+  const measure = async (code) => {
+    const longest = { load: Infinity, convert: Infinity, details: Infinity };
+    const measured = async (step, act) => {
+      await page.evaluate(() => { window.longestHold = 0; });
+      await act();
+      await settled(page);
+      await new Promise((resolve) => setTimeout(resolve, 100));
+      longest[step] = Math.min(longest[step], await page.evaluate(() => Math.round(window.longestHold)));
+    };
+    for (let attempt = 0; attempt < 3 && Object.values(longest).some((ms) => ms >= 100); ++attempt) {
+      await page.click('#clearPushButton');
+      await measured('load', () => chooseFile(page, code));
+      await measured('convert', () => page.click('#convertPushButton'));
+      await measured('details', () => openDetails(page));
+    }
+    return longest;
   };
-  for (let attempt = 0; attempt < 3 && Object.values(longest).some((ms) => ms >= 100); ++attempt) {
-    await page.click('#clearPushButton');
-    await measured('load', () => chooseFile(page, path));
-    await measured('convert', () => page.click('#convertPushButton'));
-    await measured('details', () => openDetails(page));
-  }
+  const small = join(folder, 'small.txt');
+  writeFileSync(small, readFileSync(path).subarray(0, 64 * 1024));
+  const shownWhole = await measure(small);
+  const longest = await measure(path);
   const note = await page.textContent('#qvrCodeNote');
   assert.match(note, /Showing the first 64 KB of 10,485,\d{3} bytes/);
   const saved = await save(page);
@@ -517,12 +526,14 @@ test('a 10 MB code stays responsive', async () => {
     await window.QVRtoMorvane.convertFileBytes(bytes);
     return performance.now() - start;
   }, readFileSync(path).toString('base64'));
+  const holds = (times) => `load ${times.load} ms, Convert ${times.convert} ms, Details ${times.details} ms`;
   console.log(`${engine}, 10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
-    + `longest hold of the page's thread: load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`);
+    + `longest hold of the page's thread: ${holds(longest)} (64 KB: ${holds(shownWhole)})`);
   // The session works in its own thread: the page itself never stops
-  // answering for a tenth of a second.
+  // answering for a tenth of a second, or, on a machine too busy for that,
+  // for much longer than with a code it shows whole.
   for (const [step, ms] of Object.entries(longest))
-    assert.ok(ms < 100, `${step}: the page was held for ${ms} ms`);
+    assert.ok(ms < 100 || ms <= 1.5 * shownWhole[step], `${step}: the page was held for ${ms} ms (64 KB: ${shownWhole[step]} ms)`);
   assert.ok(inPageMs < 10 * Math.max(nativeMs, 20), `${inPageMs} ms in the page, ${nativeMs} ms native`);
   await page.close();
 });
