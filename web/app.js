@@ -261,8 +261,8 @@
   // the list; a row chosen marks its segment in both codes and brings it
   // into view. A later step that changes the conversion empties them.
   let shownDetails = null;
-  // A part of the page laid out in a frame of its own: each of the three
-  // parts of the details is laid out in well under a tenth of a second.
+  // A part of the page laid out in a frame of its own: each code, and the
+  // list 200 rows at a time, is laid out in well under a tenth of a second.
   // (A page not being drawn, in a hidden frame, gets no frames at all.)
   const nextFrame = () => new Promise((resolve) => {
     requestAnimationFrame(() => setTimeout(resolve));
@@ -281,12 +281,15 @@
     ui.detailsLegend.innerHTML = [fate.Copied, fate.Changed, fate.Renumbered, fate.Dropped].map((kind) =>
       `<span class="fate-${kind}">${words.fates[kind]}</span>: ${details.counts[kind]} (${styles[kind]})`).join(' · ');
     ui.detailsNote.textContent = details.listed ? '' : 'Every segment was copied as it was.';
-    for (const [element, markup] of [[ui.detailsList, details.list], [ui.detailsCode, details.code],
+    for (const [element, pieces] of [[ui.detailsList, details.list], [ui.detailsCode, details.code],
       [ui.detailsConversion, details.conversion]]) {
-      await nextFrame();
-      if (shownDetails !== details)
-        return;
-      element.innerHTML = markup;
+      element.textContent = '';
+      for (const markup of pieces) {
+        await nextFrame();
+        if (shownDetails !== details)
+          return;
+        element.insertAdjacentHTML('beforeend', markup);
+      }
     }
     // Opening them is a step of its own, which starts after the click: this
     // says it is done.

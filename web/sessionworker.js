@@ -88,7 +88,11 @@
         + `<span class="fate-${entry.fate}">#${entry.position}</span> ${escape(said(entry))}</button></li>`);
       if (unlisted)
         rows.push(`<li><button type="button" disabled>... and ${unlisted} more</button></li>`);
-      return { counts, listed: entries.length, code: marked(code, 'in'), conversion: marked(conversion, 'out'), list: rows.join('') };
+      // The list in pieces of 200 rows, each put in in a frame of its own.
+      const list = [];
+      for (let row = 0; row < rows.length; row += 200)
+        list.push(rows.slice(row, row + 200).join(''));
+      return { counts, listed: entries.length, code: [marked(code, 'in')], conversion: [marked(conversion, 'out')], list };
     },
   };
 

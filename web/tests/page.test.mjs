@@ -10,7 +10,7 @@ import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import {
   chooseFile, converterOutput, converterPath, engine, makeCodePath, open, pageUrl, save, serve, settled, sharedBrowser,
-  state,
+  slowdown, state,
 } from './browser.mjs';
 
 const invalidMessage = 'The file you provided is not a valid QVR file!!';
@@ -487,31 +487,22 @@ test('a 10 MB code stays responsive', async () => {
     }, 10);
   });
   // The least of three tries of each step, so that what other work on the
-  // machine does to the page's thread (two cores busy) is not counted as
-  // the page's own; and the same for a code of 64 KB, all of which the
-  // panes show: as much for the page's thread to lay out, and what the
-  // machine's load makes of that.
-  const measure = async (code) => {
-    const longest = { load: Infinity, convert: Infinity, details: Infinity };
-    const measured = async (step, act) => {
-      await page.evaluate(() => { window.longestHold = 0; });
-      await act();
-      await settled(page);
-      await new Promise((resolve) => setTimeout(resolve, 100));
-      longest[step] = Math.min(longest[step], await page.evaluate(() => Math.round(window.longestHold)));
-    };
-    for (let attempt = 0; attempt < 3 && Object.values(longest).some((ms) => ms >= 100); ++attempt) {
-      await page.click('#clearPushButton');
-      await measured('load', () => chooseFile(page, code));
-      await measured('convert', () => page.click('#convertPushButton'));
-      await measured('details', () => openDetails(page));
-    }
-    return longest;
+  // machine does to the page's thread is not counted as the page's own.
+  const longest = { load: Infinity, convert: Infinity, details: Infinity };
+  const measured = async (step, act) => {
+    await page.evaluate(() => { window.longestHold = 0; });
+    await act();
+    await settled(page);
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    longest[step] = Math.min(longest[step], await page.evaluate(() => Math.round(window.longestHold)));
   };
-  const small = join(folder, 'small.txt');
-  writeFileSync(small, readFileSync(path).subarray(0, 64 * 1024));
-  const shownWhole = await measure(small);
-  const longest = await measure(path);
+  const bound = 100 * slowdown();
+  for (let attempt = 0; attempt < 3 && Object.values(longest).some((ms) => ms >= bound); ++attempt) {
+    await page.click('#clearPushButton');
+    await measured('load', () => chooseFile(page, path));
+    await measured('convert', () => page.click('#convertPushButton'));
+    await measured('details', () => openDetails(page));
+  }
   const note = await page.textContent('#qvrCodeNote');
   assert.match(note, /Showing the first 64 KB of 10,485,\d{3} bytes/);
   const saved = await save(page);
@@ -526,14 +517,13 @@ test('a 10 MB code stays responsive', async () => {
     await window.QVRtoMorvane.convertFileBytes(bytes);
     return performance.now() - start;
   }, readFileSync(path).toString('base64'));
-  const holds = (times) => `load ${times.load} ms, Convert ${times.convert} ms, Details ${times.details} ms`;
   console.log(`${engine}, 10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
-    + `longest hold of the page's thread: ${holds(longest)} (64 KB: ${holds(shownWhole)})`);
+    + `longest hold of the page's thread: load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`
+    + (bound > 100 ? ` (a busy machine: bound ${bound.toFixed(0)} ms)` : ''));
   // The session works in its own thread: the page itself never stops
-  // answering for a tenth of a second, or, on a machine too busy for that,
-  // for much longer than with a code it shows whole.
+  // answering for a tenth of a second.
   for (const [step, ms] of Object.entries(longest))
-    assert.ok(ms < 100 || ms <= 1.5 * shownWhole[step], `${step}: the page was held for ${ms} ms (64 KB: ${shownWhole[step]} ms)`);
+    assert.ok(ms < bound, `${step}: the page was held for ${ms} ms`);
   assert.ok(inPageMs < 10 * Math.max(nativeMs, 20), `${inPageMs} ms in the page, ${nativeMs} ms native`);
   await page.close();
 });
@@ -554,6 +544,7 @@ test('cold start, 6 times slower', { skip: engine !== 'chromium' && 'the CPU is 
   }
   const range = (key) => `${Math.min(...times.map((time) => time[key]))}-${Math.max(...times.map((time) => time[key]))} ms`;
   console.log(`cold start, CPU 6x slower: first paint ${range('paint')}, converter ready ${range('ready')}`);
+  const busy = slowdown();
   for (const { paint, ready } of times)
-    assert.ok(paint > 0 && paint < 1000 && ready > 0 && ready < 1500, JSON.stringify(times));
+    assert.ok(paint > 0 && paint < 1000 * busy && ready > 0 && ready < 1500 * busy, `${JSON.stringify(times)}, ${busy}`);
 });
