@@ -487,17 +487,19 @@ test('a 10 MB code stays responsive', async () => {
     }, 10);
   });
   // The least of three tries of each step, so that what other work on the
-  // machine does to the page's thread is not counted as the page's own.
+  // machine does to the page's thread is not counted as the page's own; on
+  // a machine busier than this one idle, each as much shorter as the native
+  // converter is slower right after it.
   const longest = { load: Infinity, convert: Infinity, details: Infinity };
   const measured = async (step, act) => {
     await page.evaluate(() => { window.longestHold = 0; });
     await act();
     await settled(page);
     await new Promise((resolve) => setTimeout(resolve, 100));
-    longest[step] = Math.min(longest[step], await page.evaluate(() => Math.round(window.longestHold)));
+    const held = await page.evaluate(() => window.longestHold);
+    longest[step] = Math.min(longest[step], Math.round(held / slowdown()));
   };
-  const bound = 100 * slowdown();
-  for (let attempt = 0; attempt < 3 && Object.values(longest).some((ms) => ms >= bound); ++attempt) {
+  for (let attempt = 0; attempt < 3 && Object.values(longest).some((ms) => ms >= 100); ++attempt) {
     await page.click('#clearPushButton');
     await measured('load', () => chooseFile(page, path));
     await measured('convert', () => page.click('#convertPushButton'));
@@ -518,12 +520,11 @@ test('a 10 MB code stays responsive', async () => {
     return performance.now() - start;
   }, readFileSync(path).toString('base64'));
   console.log(`${engine}, 10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
-    + `longest hold of the page's thread: load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`
-    + (bound > 100 ? ` (a busy machine: bound ${bound.toFixed(0)} ms)` : ''));
+    + `longest hold of the page's thread (as on this machine idle): load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`);
   // The session works in its own thread: the page itself never stops
   // answering for a tenth of a second.
   for (const [step, ms] of Object.entries(longest))
-    assert.ok(ms < bound, `${step}: the page was held for ${ms} ms`);
+    assert.ok(ms < 100, `${step}: the page was held for ${ms} ms`);
   assert.ok(inPageMs < 10 * Math.max(nativeMs, 20), `${inPageMs} ms in the page, ${nativeMs} ms native`);
   await page.close();
 });
@@ -536,6 +537,7 @@ test('cold start, 6 times slower', { skip: engine !== 'chromium' && 'the CPU is 
     const page = await open(shared.browser, null);
     await page.cdp('Emulation.setCPUThrottlingRate', { rate: 6 });
     await page.goto(shared.server.url);
+    await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
     times.push(await page.evaluate(() => ({
       paint: Math.round(performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? -1),
       ready: Math.round(Number(document.body.dataset.readyAt)),
@@ -544,7 +546,9 @@ test('cold start, 6 times slower', { skip: engine !== 'chromium' && 'the CPU is 
   }
   const range = (key) => `${Math.min(...times.map((time) => time[key]))}-${Math.max(...times.map((time) => time[key]))} ms`;
   console.log(`cold start, CPU 6x slower: first paint ${range('paint')}, converter ready ${range('ready')}`);
+  // The middle one of five, on a machine busier than this one idle allowed
+  // as much longer as the native converter then takes.
   const busy = slowdown();
-  for (const { paint, ready } of times)
-    assert.ok(paint > 0 && paint < 1000 * busy && ready > 0 && ready < 1500 * busy, `${JSON.stringify(times)}, ${busy}`);
+  const middle = (key) => times.map((time) => time[key]).sort((a, b) => a - b)[2];
+  assert.ok(middle('paint') < 1000 * busy && middle('ready') < 1500 * busy, `${JSON.stringify(times)}, ${busy}`);
 });
