@@ -33,13 +33,24 @@ void checkConversion(std::string_view code)
 
     // Asking for the report changes nothing in the output, and every
     // segment has exactly one fate.
-    ConversionReport report;
+    // Every segment not copied is listed, up to the bound, where it stands
+    // in both codes; marking changes nothing else.
+    ConversionReport report(true);
     std::string reported;
     require(Conversion::convert(code, reported, &report) == ConversionOutcome::Converted);
     require(reported == result.code);
     const std::size_t segments = std::size_t(std::count(code.begin() + 5, code.end(), '_')) + 1;
     require(report.segmentCount() == segments);
-    require(report.entries().size() <= report.count(ConversionReport::Changed) + report.count(ConversionReport::Dropped));
+    const std::vector<ConversionReport::Entry> entries = report.entries();
+    const std::size_t notCopied = segments - report.count(ConversionReport::Copied);
+    require(entries.size() == std::min(notCopied, ConversionReport::entriesListed));
+    require(entries.size() + report.unlisted() == notCopied);
+    for (const ConversionReport::Entry &entry : entries) {
+        require(entry.input.start + entry.input.length <= code.size());
+        require((entry.fate == ConversionReport::Dropped) == !entry.output);
+        require(!entry.output || entry.output->start + entry.output->length <= reported.size());
+    }
+    require(report.marks().size() <= notCopied);
     require(report.json().back() == '\n');
 }
 
