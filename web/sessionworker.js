@@ -81,9 +81,19 @@
       const { counts, unlisted, marks, entries, code, conversion } = JSON.parse(text('details'));
       const escape = (value) => value.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
       const said = ({ fate, segment, reason }) => `${segment}: ${session.words.fates[fate]}: ${reason}`;
-      const marked = (pieces, where) => pieces.map(([piece, index]) => (index < 0 ? escape(piece)
-        : `<span class="fate-${marks[index].fate}" id="${where}-${marks[index].position}" `
-          + `title="#${marks[index].position} ${escape(said(marks[index]))}">${escape(piece)}</span>`)).join('');
+      // Each code in pieces too, of about 64 KB of markup (its reasons make
+      // it about six times the code), put in a frame each.
+      const marked = (pieces, where) => {
+        const markup = [''];
+        for (const [piece, index] of pieces) {
+          if (markup[markup.length - 1].length > 65536)
+            markup.push('');
+          markup[markup.length - 1] += index < 0 ? escape(piece)
+            : `<span class="fate-${marks[index].fate}" id="${where}-${marks[index].position}" `
+              + `title="#${marks[index].position} ${escape(said(marks[index]))}">${escape(piece)}</span>`;
+        }
+        return markup;
+      };
       const rows = entries.map((entry) => `<li><button type="button" aria-pressed="false" data-position="${entry.position}">`
         + `<span class="fate-${entry.fate}">#${entry.position}</span> ${escape(said(entry))}</button></li>`);
       if (unlisted)
@@ -92,7 +102,7 @@
       const list = [];
       for (let row = 0; row < rows.length; row += 200)
         list.push(rows.slice(row, row + 200).join(''));
-      return { counts, listed: entries.length, code: [marked(code, 'in')], conversion: [marked(conversion, 'out')], list };
+      return { counts, listed: entries.length, code: marked(code, 'in'), conversion: marked(conversion, 'out'), list };
     },
   };
 

@@ -339,7 +339,12 @@ test('on a phone: paste, feedback and the next step', async () => {
     navigator.clipboard.writeText = () => Promise.reject(new DOMException('denied', 'NotAllowedError'));
     document.execCommand = () => false;
   });
-  const scrolled = await page.evaluate(() => window.scrollY);
+  // Once the scroll Convert started has come to rest.
+  const scrolled = await page.evaluate(() => new Promise((resolve) => {
+    let last = window.scrollY;
+    const check = () => (window.scrollY === last ? resolve(last) : (last = window.scrollY, setTimeout(check, 200)));
+    setTimeout(check, 200);
+  }));
   await page.tap('#copyPushButton');
   assert.deepEqual(await message(), {
     text: 'The code could not be copied (the browser refused): select it in the lower box and copy it.', failed: true });
@@ -471,10 +476,12 @@ test('the wrong file or one too large is refused before it is read', async () =>
 test('a 10 MB code stays responsive', async () => {
   const path = join(folder, 'large.txt');
   assert.equal(spawnSync(makeCodePath, ['10', path, '7']).status, 0);
-  const nativeStart = process.hrtime.bigint();
-  const native = spawnSync(converterPath, [path, '-o', join(folder, 'large-converted.txt')]);
-  const nativeMs = Number(process.hrtime.bigint() - nativeStart) / 1e6;
-  assert.equal(native.status, 0);
+  let nativeMs = Infinity;
+  for (let run = 0; run < 3; ++run) {
+    const nativeStart = process.hrtime.bigint();
+    assert.equal(spawnSync(converterPath, [path, '-o', join(folder, 'large-converted.txt')]).status, 0);
+    nativeMs = Math.min(nativeMs, Number(process.hrtime.bigint() - nativeStart) / 1e6);
+  }
 
   const page = await open(shared.browser);
   await page.evaluate(() => {
@@ -515,9 +522,15 @@ test('a 10 MB code stays responsive', async () => {
     const bytes = new Uint8Array(binary.length);
     for (let i = 0; i < binary.length; ++i)
       bytes[i] = binary.charCodeAt(i);
-    const start = performance.now();
-    await window.QVRtoMorvane.convertFileBytes(bytes);
-    return performance.now() - start;
+    // The least of three, as for the native converter.
+    let least = Infinity;
+    for (let run = 0; run < 3; ++run) {
+      const handed = bytes.slice(); // the page hands its bytes over to the worker
+      const start = performance.now();
+      await window.QVRtoMorvane.convertFileBytes(handed);
+      least = Math.min(least, performance.now() - start);
+    }
+    return least;
   }, readFileSync(path).toString('base64'));
   console.log(`${engine}, 10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
     + `longest hold of the page's thread (as on this machine idle): load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`);
