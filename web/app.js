@@ -261,9 +261,8 @@
   // the list; a row chosen marks its segment in both codes and brings it
   // into view. A later step that changes the conversion empties them.
   let shownDetails = null;
-  // A part of the page laid out in a frame of its own: the codes and the
-  // list go in piece by piece, each laid out in well under a tenth of a
-  // second.
+  // A part of the page laid out in a frame of its own: each code, and the
+  // list 200 rows at a time.
   // (A page not being drawn, in a hidden frame, gets no frames at all.)
   const nextFrame = () => new Promise((resolve) => {
     requestAnimationFrame(() => setTimeout(resolve));

@@ -81,19 +81,12 @@
       const { counts, unlisted, marks, entries, code, conversion } = JSON.parse(text('details'));
       const escape = (value) => value.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
       const said = ({ fate, segment, reason }) => `${segment}: ${session.words.fates[fate]}: ${reason}`;
-      // Each code in pieces too, of about 64 KB of markup (its reasons make
-      // it about six times the code), put in a frame each.
-      const marked = (pieces, where) => {
-        const markup = [''];
-        for (const [piece, index] of pieces) {
-          if (markup[markup.length - 1].length > 65536)
-            markup.push('');
-          markup[markup.length - 1] += index < 0 ? escape(piece)
-            : `<span class="fate-${marks[index].fate}" id="${where}-${marks[index].position}" `
-              + `title="#${marks[index].position} ${escape(said(marks[index]))}">${escape(piece)}</span>`;
-        }
-        return markup;
-      };
+      // Each code in one piece: a paragraph put in piece by piece is laid
+      // out again for every piece, which made a code of many marks take
+      // seconds longer than putting it in at once.
+      const marked = (pieces, where) => [pieces.map(([piece, index]) => (index < 0 ? escape(piece)
+        : `<span class="fate-${marks[index].fate}" id="${where}-${marks[index].position}" `
+          + `title="#${marks[index].position} ${escape(said(marks[index]))}">${escape(piece)}</span>`)).join('')];
       const rows = entries.map((entry) => `<li><button type="button" aria-pressed="false" data-position="${entry.position}">`
         + `<span class="fate-${entry.fate}">#${entry.position}</span> ${escape(said(entry))}</button></li>`);
       if (unlisted)
