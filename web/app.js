@@ -262,17 +262,53 @@
   // into view. A later step that changes the conversion empties them.
   let shownDetails = null;
   // A part of the page laid out in a frame of its own: each code, and the
-  // list 200 rows at a time.
+  // list 100 rows at a time.
   // (A page not being drawn, in a hidden frame, gets no frames at all.)
   const nextFrame = () => new Promise((resolve) => {
     requestAnimationFrame(() => setTimeout(resolve));
     setTimeout(resolve, 50);
   });
 
+  // Each code goes in as blocks of whole lines of about this many
+  // characters, a frame each (the worker makes them).
+  const blockChars = 8192;
+  // How many characters a line of a marked pane holds: its font is
+  // monospace, so a run of one letter long enough to scroll the pane tells,
+  // from the widths of its first and last lines and how many it takes.
+  function lineChars(panes) {
+    const runs = panes.map((pane) => {
+      pane.classList.remove('flowing');
+      const run = document.createElement('span');
+      run.textContent = 'x'.repeat(blockChars);
+      pane.replaceChildren(run);
+      return run;
+    });
+    const counts = runs.map((run) => {
+      const lines = [...run.getClientRects()];
+      if (!lines.length)
+        return 0;
+      const advance = (lines[0].width * (lines.length - 1) + lines[lines.length - 1].width) / blockChars;
+      return Math.round(lines[0].width / advance);
+    });
+    widthLaidOut = ui.detailsCode.offsetWidth;
+    for (const pane of panes)
+      pane.textContent = '';
+    return counts;
+  }
+  // Laid out for one width, the blocks of whole lines would end lines short
+  // at another: once the pane's width changes, each code flows as one
+  // paragraph again, laid out anew as the new width needs anyway.
+  let widthLaidOut = 0;
+  new ResizeObserver(() => {
+    if (ui.detailsCode.offsetWidth !== widthLaidOut)
+      for (const pane of [ui.detailsCode, ui.detailsConversion])
+        pane.classList.add('flowing');
+  }).observe(ui.detailsCode);
+
   async function showDetails() {
     if (!ui.details.open || shownDetails)
       return;
-    const details = await call('details');
+    const details = await call('details', [lineChars([ui.detailsCode, ui.detailsConversion]), blockChars]);
     if (!ui.details.open)
       return;
     shownDetails = details;
@@ -305,7 +341,9 @@
     const { position } = button.dataset;
     const [inCode, inConversion] = [$(`in-${position}`), $(`out-${position}`)];
     for (const segment of [inCode, inConversion].filter(Boolean)) {
-      segment.classList.add('chosen');
+      // With the part of it that a block's end carried into the next block.
+      for (const part of [segment, ...document.querySelectorAll(`[data-of="${segment.id}"]`)])
+        part.classList.add('chosen');
       segment.scrollIntoView({ block: 'nearest', inline: 'nearest' });
     }
     ui.detailsNote.textContent = !inCode ? `#${position} stands beyond the part of the code shown here.`

@@ -77,25 +77,53 @@
     // page's own thread only puts them in: both codes with every segment
     // not copied marked (its fate's style, its reason as its title), the
     // list, and the counts (CodeSession::marked).
-    details() {
+    details(lineChars, blockChars) {
       const { counts, unlisted, marks, entries, code, conversion } = JSON.parse(text('details'));
       const escape = (value) => value.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
       const said = ({ fate, segment, reason }) => `${segment}: ${session.words.fates[fate]}: ${reason}`;
-      // Each code in one piece: a paragraph put in piece by piece is laid
-      // out again for every piece, which made a code of many marks take
-      // seconds longer than putting it in at once.
-      const marked = (pieces, where) => [pieces.map(([piece, index]) => (index < 0 ? escape(piece)
-        : `<span class="fate-${marks[index].fate}" id="${where}-${marks[index].position}" `
-          + `title="#${marks[index].position} ${escape(said(marks[index]))}">${escape(piece)}</span>`)).join('')];
+      // Each code in blocks of whole lines (as many characters to a line as
+      // the page measured in its pane), of about blockChars each. The
+      // page puts in a block a frame, and lays out only that block; a
+      // paragraph put in piece by piece would be laid out again for every
+      // piece. A mark cut by a block's end goes on in the next block under
+      // its segment's name (data-of).
+      const marked = (pieces, where, perLine) => {
+        const perBlock = perLine > 0 ? perLine * Math.ceil(blockChars / perLine) : blockChars;
+        const blocks = [];
+        let block = '';
+        let room = perBlock;
+        for (const [piece, index] of pieces) {
+          const mark = marks[index];
+          let start = 0;
+          do {
+            let end = Math.min(piece.length, start + room);
+            // Never between the halves of a character beyond 16 bits.
+            if (end < piece.length && /[\uD800-\uDBFF]/.test(piece[end - 1]))
+              end += 1;
+            const part = escape(piece.slice(start, end));
+            block += index < 0 ? part : `<span class="fate-${mark.fate}" ${start ? 'data-of' : 'id'}="${where}-${mark.position}" `
+              + `title="#${mark.position} ${escape(said(mark))}">${part}</span>`;
+            room -= end - start;
+            start = end;
+            if (room <= 0) {
+              blocks.push(block);
+              [block, room] = ['', perBlock];
+            }
+          } while (start < piece.length);
+        }
+        if (block || !blocks.length)
+          blocks.push(block);
+        return blocks.map((lines) => `<span class="lines">${lines}</span>`);
+      };
       const rows = entries.map((entry) => `<li><button type="button" aria-pressed="false" data-position="${entry.position}">`
         + `<span class="fate-${entry.fate}">#${entry.position}</span> ${escape(said(entry))}</button></li>`);
       if (unlisted)
         rows.push(`<li><button type="button" disabled>... and ${unlisted} more</button></li>`);
-      // The list in pieces of 200 rows, each put in in a frame of its own.
+      // The list in pieces of 100 rows, each put in in a frame of its own.
       const list = [];
-      for (let row = 0; row < rows.length; row += 200)
-        list.push(rows.slice(row, row + 200).join(''));
-      return { counts, listed: entries.length, code: marked(code, 'in'), conversion: marked(conversion, 'out'), list };
+      for (let row = 0; row < rows.length; row += 100)
+        list.push(rows.slice(row, row + 100).join(''));
+      return { counts, listed: entries.length, code: marked(code, 'in', lineChars[0]), conversion: marked(conversion, 'out', lineChars[1]), list };
     },
   };
 

@@ -512,6 +512,22 @@ test('a 10 MB code stays responsive', async () => {
     await measured('convert', () => page.click('#convertPushButton'));
     await measured('details', () => openDetails(page));
   }
+  // Each marked code went in as blocks, a frame each; its lines run on as
+  // one paragraph's would, at the width the blocks were made for and, once
+  // the width changes, at the new one.
+  const asOneParagraph = (width) => page.evaluate(async (width) => {
+    document.getElementById('detailsBody').style.maxWidth = width;
+    await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+    return [...document.querySelectorAll('.marked')].map((pane) => {
+      const paragraph = pane.cloneNode(true);
+      paragraph.classList.add('flowing');
+      pane.after(paragraph);
+      const same = pane.children.length > 1 && paragraph.scrollHeight === pane.scrollHeight;
+      paragraph.remove();
+      return same;
+    });
+  }, width);
+  assert.deepEqual([await asOneParagraph(''), await asOneParagraph('30em')], [[true, true], [true, true]]);
   const note = await page.textContent('#qvrCodeNote');
   assert.match(note, /Showing the first 64 KB of 10,485,\d{3} bytes/);
   const saved = await save(page);
