@@ -75,6 +75,7 @@ std::string constants()
     static constexpr Named fate[] = {{"Copied", R::Copied}, {"Changed", R::Changed}, {"Renumbered", R::Renumbered},
                                      {"Dropped", R::Dropped}};
     static constexpr Named numbers[] = {{"headBytes", CodeText::headBytes}, {"largestCode", largestCode},
+                                        {"previewBytes", CodeText::previewBytes},
                                         {"messageMilliseconds", StepMessage::shownMilliseconds}};
     std::string messages = "{";
     for (unsigned kind = 0; kind < StepMessage::KindCount; ++kind)

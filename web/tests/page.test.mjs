@@ -529,7 +529,7 @@ test('a 10 MB code stays responsive', async () => {
   }, width);
   assert.deepEqual([await asOneParagraph(''), await asOneParagraph('30em')], [[true, true], [true, true]]);
   const note = await page.textContent('#qvrCodeNote');
-  assert.match(note, /Showing the first 64 KB of 10,485,\d{3} bytes/);
+  assert.match(note, /Showing the first 16 KB of 10,485,\d{3} bytes/);
   const saved = await save(page);
   assert.deepEqual(saved.bytes, readFileSync(join(folder, 'large-converted.txt')));
 
