@@ -272,28 +272,23 @@
   // Each code goes in as blocks of whole lines of about this many
   // characters, a frame each (the worker makes them).
   const blockChars = 8192;
-  // How many characters a line of a marked pane holds: its font is
-  // monospace, so a run of one letter long enough to scroll the pane tells,
-  // from the widths of its first and last lines and how many it takes.
-  function lineChars(panes) {
-    const runs = panes.map((pane) => {
+  // How many characters a line of a marked pane holds (both are as wide):
+  // their font is monospace, so a run of one letter long enough to scroll
+  // the pane tells, from the widths of its first and last lines and how
+  // many it takes.
+  function lineChars() {
+    for (const pane of [ui.detailsCode, ui.detailsConversion])
       pane.classList.remove('flowing');
-      const run = document.createElement('span');
-      run.textContent = 'x'.repeat(blockChars);
-      pane.replaceChildren(run);
-      return run;
-    });
-    const counts = runs.map((run) => {
-      const lines = [...run.getClientRects()];
-      if (!lines.length)
-        return 0;
-      const advance = (lines[0].width * (lines.length - 1) + lines[lines.length - 1].width) / blockChars;
-      return Math.round(lines[0].width / advance);
-    });
+    const run = document.createElement('span');
+    run.textContent = 'x'.repeat(blockChars / 2);
+    ui.detailsCode.replaceChildren(run);
+    const lines = [...run.getClientRects()];
     widthLaidOut = ui.detailsCode.offsetWidth;
-    for (const pane of panes)
-      pane.textContent = '';
-    return counts;
+    run.remove();
+    if (!lines.length)
+      return 0;
+    const advance = (lines[0].width * (lines.length - 1) + lines[lines.length - 1].width) / run.textContent.length;
+    return Math.round(lines[0].width / advance);
   }
   // Laid out for one width, the blocks of whole lines would end lines short
   // at another: once the pane's width changes, each code flows as one
@@ -308,7 +303,7 @@
   async function showDetails() {
     if (!ui.details.open || shownDetails)
       return;
-    const details = await call('details', [lineChars([ui.detailsCode, ui.detailsConversion]), blockChars]);
+    const details = await call('details', [lineChars(), blockChars]);
     if (!ui.details.open)
       return;
     shownDetails = details;

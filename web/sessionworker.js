@@ -87,8 +87,8 @@
       // paragraph put in piece by piece would be laid out again for every
       // piece. A mark cut by a block's end goes on in the next block under
       // its segment's name (data-of).
-      const marked = (pieces, where, perLine) => {
-        const perBlock = perLine > 0 ? perLine * Math.ceil(blockChars / perLine) : blockChars;
+      const perBlock = lineChars > 0 ? lineChars * Math.ceil(blockChars / lineChars) : blockChars;
+      const marked = (pieces, where) => {
         const blocks = [];
         let block = '';
         let room = perBlock;
@@ -123,7 +123,7 @@
       const list = [];
       for (let row = 0; row < rows.length; row += 100)
         list.push(rows.slice(row, row + 100).join(''));
-      return { counts, listed: entries.length, code: marked(code, 'in', lineChars[0]), conversion: marked(conversion, 'out', lineChars[1]), list };
+      return { counts, listed: entries.length, code: marked(code, 'in'), conversion: marked(conversion, 'out'), list };
     },
   };
 
