@@ -82,6 +82,12 @@ class Page {
     }
   }
 
+  // As playwright's clicks do, a click waits until its target is on: no
+  // one can click a button that a step under way has turned off.
+  enabled(selector) {
+    return this.waitForFunction((selector) => !document.querySelector(selector).disabled, selector);
+  }
+
   textContent(selector) {
     return this.evaluate((selector) => document.querySelector(selector).textContent, selector);
   }
@@ -201,8 +207,12 @@ class PuppeteerPage extends Page {
 
   evaluate(fn, arg) { return this.page.evaluate(fn, arg); }
   run(source) { return this.page.evaluate(source); }
-  click(selector) { return this.page.click(selector); }
-  tap(selector) { return this.page.click(selector); }
+  async click(selector) {
+    await this.enabled(selector);
+    await this.page.click(selector);
+  }
+
+  tap(selector) { return this.click(selector); }
   // "Control+V": modifiers held down around the key.
   async press(combination) {
     const keys = combination.split('+');
@@ -289,6 +299,7 @@ class WebDriverPage extends Page {
   // WebKitWebDriver answers before the page has had the click: this waits
   // until it has (a disabled button has none).
   async click(selector) {
+    await this.enabled(selector);
     const before = await this.evaluate(() => window.testHooks.clicks);
     await this.call('POST', `/element/${Object.values(await this.element(selector))[0]}/click`, {});
     await this.waitForFunction(({ selector, before }) => window.testHooks.clicks > before
