@@ -276,8 +276,9 @@
   // their font is monospace, so a run of one letter long enough to scroll
   // the pane tells, from the widths of its first and last lines and how
   // many it takes.
+  const markedPanes = [ui.detailsCode, ui.detailsConversion];
   function lineChars() {
-    for (const pane of [ui.detailsCode, ui.detailsConversion])
+    for (const pane of markedPanes)
       pane.classList.remove('flowing');
     const run = document.createElement('span');
     run.textContent = 'x'.repeat(blockChars / 2);
@@ -287,7 +288,7 @@
     run.remove();
     if (!lines.length)
       return 0;
-    const advance = (lines[0].width * (lines.length - 1) + lines[lines.length - 1].width) / run.textContent.length;
+    const advance = (lines[0].width * (lines.length - 1) + lines[lines.length - 1].width) / (blockChars / 2);
     return Math.round(lines[0].width / advance);
   }
   // Laid out for one width, the blocks of whole lines would end lines short
@@ -296,7 +297,7 @@
   let widthLaidOut = 0;
   new ResizeObserver(() => {
     if (ui.detailsCode.offsetWidth !== widthLaidOut)
-      for (const pane of [ui.detailsCode, ui.detailsConversion])
+      for (const pane of markedPanes)
         pane.classList.add('flowing');
   }).observe(ui.detailsCode);
 

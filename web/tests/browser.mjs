@@ -21,6 +21,9 @@ export const converterPath = process.env.QVRTOMORVANE_CLI;
 export const makeCodePath = process.env.QVRTOMORVANE_MAKE_CODE;
 export const pageUrl = pathToFileURL(pagePath ?? '').href;
 export const engine = process.env.QVRTOMORVANE_ENGINE ?? 'chromium';
+// Every number and name of the session, as the build handed them to the page.
+export const sessionConstants = pagePath
+  ? JSON.parse(readFileSync(join(dirname(pagePath), '..', 'session-constants.json'), 'utf8')) : {};
 
 const chromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];

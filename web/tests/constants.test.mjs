@@ -4,11 +4,9 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { pagePath } from './browser.mjs';
+import { sessionConstants as constants } from './browser.mjs';
 
-const constants = JSON.parse(readFileSync(join(dirname(pagePath), '..', 'session-constants.json'), 'utf8'));
 const source = (name) => readFileSync(fileURLToPath(new URL(`../${name}`, import.meta.url)), 'utf8');
 // The code alone: comments and the texts of strings go (a template's
 // ${...} stays).

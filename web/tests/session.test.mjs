@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
-import { chooseFile, open, pagePath, save, settled, sharedBrowser } from './browser.mjs';
+import { chooseFile, open, save, sessionConstants, settled, sharedBrowser } from './browser.mjs';
 
 // Texts are bytes, a character each; a list joins its pieces, [TEXT, COUNT]
 // repeating one; {"file": NAME} is the bytes of a file beside the table.
@@ -42,7 +42,7 @@ const startState = () => new Map([
 
 // What a pane shows of a code: all of it up to the session's previewBytes,
 // else its start, cut before a character.
-const { previewBytes } = JSON.parse(readFileSync(join(dirname(pagePath), '..', 'session-constants.json'), 'utf8')).numbers;
+const { previewBytes } = sessionConstants.numbers;
 function shownPart(code) {
   let end = Math.min(code.length, previewBytes);
   while (end < code.length && end > 0 && (code[end] & 0xc0) === 0x80)
