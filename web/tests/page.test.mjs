@@ -10,7 +10,7 @@ import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import {
   chooseFile, converterOutput, converterPath, engine, makeCodePath, open, pageUrl, save, serve, settled, sharedBrowser,
-  slowdown, state,
+  slowdown, state, stretchOver,
 } from './browser.mjs';
 
 const invalidMessage = 'The file you provided is not a valid QVR file!!';
@@ -496,15 +496,20 @@ test('a 10 MB code stays responsive', async () => {
   // The least of three tries of each step, so that what other work on the
   // machine does to the page's thread is not counted as the page's own; on
   // a machine busier than this one idle, each as much shorter as the native
-  // converter is slower right after it.
+  // converter is slower right after it, or as other work left the page
+  // less of the machine during it, whichever is more.
   const longest = { load: Infinity, convert: Infinity, details: Infinity };
+  let mostTaken = 1;
   const measured = async (step, act) => {
     await page.evaluate(() => { window.longestHold = 0; });
-    await act();
-    await settled(page);
-    await new Promise((resolve) => setTimeout(resolve, 100));
+    const stretch = await stretchOver(async () => {
+      await act();
+      await settled(page);
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    });
+    mostTaken = Math.max(mostTaken, stretch);
     const held = await page.evaluate(() => window.longestHold);
-    longest[step] = Math.min(longest[step], Math.round(held / slowdown()));
+    longest[step] = Math.min(longest[step], Math.round(held / Math.max(slowdown(), stretch)));
   };
   for (let attempt = 0; attempt < 3 && Object.values(longest).some((ms) => ms >= 100); ++attempt) {
     await page.click('#clearPushButton');
@@ -549,7 +554,8 @@ test('a 10 MB code stays responsive', async () => {
     return least;
   }, readFileSync(path).toString('base64'));
   console.log(`${engine}, 10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
-    + `longest hold of the page's thread (as on this machine idle): load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms`);
+    + `longest hold of the page's thread (as on this machine idle): load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms; `
+    + `other work left the page as little as 1/${mostTaken.toFixed(1)} of the machine`);
   // The session works in its own thread: the page itself never stops
   // answering for a tenth of a second.
   for (const [step, ms] of Object.entries(longest))
