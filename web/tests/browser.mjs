@@ -552,6 +552,8 @@ export async function stretchOver(act) {
   const before = processorTimes();
   await act();
   const after = processorTimes();
+  if (!after.ran.size) // a kernel that does not count a thread's time
+    return 1;
   const capacity = cpus().length * Number(after.at - before.at);
   // A thread that ended during the step takes what it ran with it.
   let ran = 0;
