@@ -84,8 +84,8 @@ ConversionDetailsView::ConversionDetailsView(Ui_ConversionDetails &form, CodeSes
     for (std::size_t i = 0; i < mMarked.marks.size(); ++i)
         mMarkOfPosition[mMarked.marks[i].position] = i;
     fillLegend();
-    mInCode = fillCode(mForm.codeTextEdit, mMarked.code, false);
-    mInConversion = fillCode(mForm.conversionTextEdit, mMarked.conversion, true);
+    mInCode = fillCode(mForm.codeTextEdit, mMarked.code);
+    mInConversion = fillCode(mForm.conversionTextEdit, mMarked.conversion);
     fillList();
     for (QTextEdit *pane : {mForm.codeTextEdit, mForm.conversionTextEdit})
         pane->viewport()->installEventFilter(this);
@@ -116,27 +116,23 @@ void ConversionDetailsView::fillLegend()
 
 // The text goes in piece by piece, each marked segment in its fate's
 // format: one pass over the start a pane shows, however many marks it holds.
-std::vector<ConversionDetailsView::Place> ConversionDetailsView::fillCode(QTextEdit *pane, std::string_view text,
-                                                                           bool conversion)
+std::vector<ConversionDetailsView::Place> ConversionDetailsView::fillCode(QTextEdit *pane,
+                                                                           const std::vector<CodeSession::Piece> &pieces)
 {
     std::vector<Place> places(mMarked.marks.size());
     QTextDocument *document = pane->document();
     document->clear();
     QTextCursor cursor(document);
     cursor.beginEditBlock();
-    std::size_t written = 0;
-    for (std::size_t i = 0; i < mMarked.marks.size(); ++i) {
-        const ConversionReport::Entry &mark = mMarked.marks[i];
-        const std::optional<ConversionReport::Range> range = conversion ? mark.output : std::optional(mark.input);
-        if (!range || range->start < written || range->start >= text.size())
+    for (const CodeSession::Piece &piece : pieces) {
+        if (!piece.mark) {
+            cursor.insertText(fromUtf8(piece.text), QTextCharFormat());
             continue;
-        cursor.insertText(fromUtf8(text.substr(written, range->start - written)), QTextCharFormat());
-        places[i].start = cursor.position();
-        cursor.insertText(fromUtf8(text.substr(range->start, range->length)), formatOf(mark.fate));
-        places[i].end = cursor.position();
-        written = std::min(text.size(), range->start + range->length);
+        }
+        places[*piece.mark].start = cursor.position();
+        cursor.insertText(fromUtf8(piece.text), formatOf(mMarked.marks[*piece.mark].fate));
+        places[*piece.mark].end = cursor.position();
     }
-    cursor.insertText(fromUtf8(text.substr(written)), QTextCharFormat());
     cursor.endEditBlock();
     pane->moveCursor(QTextCursor::Start);
     return places;

@@ -36,7 +36,7 @@ private:
 
     void fillLegend();
     // The code or the conversion, with its marks; where each mark went.
-    std::vector<Place> fillCode(QTextEdit *pane, std::string_view text, bool conversion);
+    std::vector<Place> fillCode(QTextEdit *pane, const std::vector<CodeSession::Piece> &pieces);
     void fillList();
     void showSegment(std::size_t position);
     const ConversionReport::Entry *markAt(const std::vector<Place> &places, int at) const;

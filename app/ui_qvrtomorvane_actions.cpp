@@ -168,8 +168,7 @@ void Ui_QVRtoMorvane::showMessage(const StepMessage &message)
 void Ui_QVRtoMorvane::showConvertedCode()
 {
     const BusyCursor busy;
-    convertPushButton->translateCode();
-    showSession(CodeSession::LowerPane | CodeSession::Controls | CodeSession::Message);
+    showSession(convertPushButton->translateCode());
     morvaneCodeTextEdit->setReadOnly(true);
     morvaneCodeTextEdit->setEnabled(true);
 }
@@ -211,8 +210,7 @@ void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
 
 void Ui_QVRtoMorvane::clearCodes()
 {
-    convertPushButton->clearMText();
-    showSession(CodeSession::Everything);
+    showSession(convertPushButton->clearMText());
 }
 
 void Ui_QVRtoMorvane::pasteCode()

@@ -1,6 +1,7 @@
 #include "commandlineconverter.h"
 
 #include "convert/conversion.h"
+#include "convert/reportjson.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -138,7 +139,7 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
     if (options.outputDirectory) {
         if (const auto failure = CodeFile::createFolders(*options.outputDirectory)) {
             const std::string message = *options.outputDirectory + ": cannot create the output directory: " + *failure;
-            print(stderr, options.reportJson ? "{\"error\": " + ConversionReport::jsonString(message) + "}\n" : message + "\n");
+            print(stderr, options.reportJson ? ReportJson::text(ReportJson::ofFailure({}, message)) : message + "\n");
             return SomeFailed;
         }
     }
@@ -146,15 +147,9 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
     bool allConverted = true;
     for (const std::string &input : options.inputs)
         allConverted = convertOne(input) && allConverted;
-    if (options.reportJson) {
-        // One document: the object of the one input, or a list of them.
-        std::string document;
-        for (std::string &report : mJsonReports) {
-            report.pop_back(); // its line end
-            document += (document.empty() ? "" : ",\n") + report;
-        }
-        print(stderr, mJsonReports.size() == 1 ? document + "\n" : "[\n" + document + "\n]\n");
-    }
+    // One document: the object of the one input, or a list of them.
+    if (options.reportJson)
+        print(stderr, ReportJson::text(mJsonReports.size() == 1 ? mJsonReports.front() : mJsonReports));
     return allConverted ? AllConverted : SomeFailed;
 }
 
@@ -184,8 +179,8 @@ bool CommandLineConverter::convertOne(const std::string &input)
         done = false;
     }
     if (mOptions.reportJson) {
-        mJsonReports.push_back(converted ? conversionReport.json(displayName(input), mFailure.value_or(""))
-                                         : ConversionReport::jsonOfFailure(displayName(input), mFailure.value_or("")));
+        mJsonReports.push_back(converted ? ReportJson::of(conversionReport, displayName(input), mFailure.value_or(""))
+                                         : ReportJson::ofFailure(displayName(input), mFailure.value_or("")));
     }
     return done;
 }

@@ -2,6 +2,7 @@
 #define COMMANDLINECONVERTER_H
 
 #include "convert/conversion.h"
+#include "convert/reportjson.h"
 #include "files/codefile.h"
 
 #include <optional>
@@ -44,7 +45,7 @@ private:
     void report(const std::string &input, const std::string &message);
 
     Options mOptions;
-    std::vector<std::string> mJsonReports;
+    ReportJson::Json mJsonReports = ReportJson::Json::array();
     std::optional<std::string> mFailure; // of the input at hand, for the JSON report
 
     // Every input of the run, known before anything is written, so that no

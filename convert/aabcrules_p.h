@@ -5,13 +5,14 @@
 
 class ConversionPass;
 
-// The two rules chosen by tag before anything else. Neither drops its
-// segment: the result always holds at least value 0.
+// The two rules chosen by tag before anything else (fixedrules_p.h holds
+// their numbers). Neither drops its segment: the result always holds at
+// least value 0.
 namespace AaBcRules {
 
-// aa: the last two values go.
+// aa: the last values go.
 void aa(ConversionPass &pass, std::string_view segment);
-// bc: value 2 becomes "8" and value 4 becomes "0".
+// bc: fixed values take the place of some.
 void bc(ConversionPass &pass, std::string_view segment);
 
 } // namespace AaBcRules

@@ -6,6 +6,30 @@ namespace {
 
 const std::string nothing;
 
+// A code cut where its marks begin and end, each mark where the code or the
+// conversion holds it; a mark that overlaps one before it, or lies beyond
+// what the pane shows, stays out.
+std::vector<CodeSession::Piece> piecesOf(std::string_view text, const std::vector<ConversionReport::Entry> &marks,
+                                         bool conversion)
+{
+    std::vector<CodeSession::Piece> pieces;
+    std::size_t written = 0;
+    const auto piece = [&](std::size_t end, std::optional<std::size_t> mark) {
+        if (end > written)
+            pieces.push_back({text.substr(written, end - written), mark});
+        written = end;
+    };
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const auto range = conversion ? marks[i].output : std::optional(marks[i].input);
+        if (!range || range->start < written || range->start >= text.size())
+            continue;
+        piece(range->start, std::nullopt);
+        piece(std::min(text.size(), range->start + range->length), i);
+    }
+    piece(text.size(), std::nullopt);
+    return pieces;
+}
+
 } // namespace
 
 CodeSession::Ticket CodeSession::startLoad()
@@ -198,8 +222,10 @@ CodeSession::Marked CodeSession::marked() const
         mShown->marked = std::move(report);
     }
     const ConversionReport &report = *mShown->marked;
-    return {CodeText::preview(mShown->code), CodeText::preview(*mShown->saved),
-            {report.count(ConversionReport::Copied), report.count(ConversionReport::Changed),
-             report.count(ConversionReport::Renumbered), report.count(ConversionReport::Dropped)},
-            report.marks(), report.entries(), report.unlisted()};
+    Marked marked{{}, {}, {report.count(ConversionReport::Copied), report.count(ConversionReport::Changed),
+                   report.count(ConversionReport::Renumbered), report.count(ConversionReport::Dropped)},
+                  report.marks(), report.entries(), report.unlisted()};
+    marked.code = piecesOf(CodeText::preview(mShown->code), marked.marks, false);
+    marked.conversion = piecesOf(CodeText::preview(*mShown->saved), marked.marks, true);
+    return marked;
 }

@@ -96,15 +96,24 @@ public:
     // segments one to a line; nothing when no conversion is shown.
     std::string summary() const;
     std::string details() const;
+    // A stretch of a code as a pane shows it: plain, or one marked segment
+    // (mark: its index in Marked::marks).
+    struct Piece
+    {
+        std::string_view text;
+        std::optional<std::size_t> mark;
+        bool operator==(const Piece &) const = default;
+    };
     // The conversion shown, segment by segment, for the Conversion Details
-    // a face shows: both codes as far as a pane shows them, every segment
-    // not copied that stands there with its fate, place and reason, and the
-    // list of the first of them all. Made by a pass of their own the first
-    // time they are asked for, and kept with the conversion.
+    // a face shows: both codes as far as a pane shows them, cut where each
+    // segment not copied begins and ends, every such segment that stands
+    // there with its fate, place and reason, and the list of the first of
+    // them all. Made by a pass of their own the first time they are asked
+    // for, and kept with the conversion.
     struct Marked
     {
-        std::string_view code;       // the start a pane shows
-        std::string_view conversion; // the same of the conversion
+        std::vector<Piece> code;       // the start a pane shows
+        std::vector<Piece> conversion; // the same of the conversion
         std::array<std::size_t, 4> counts;
         std::vector<ConversionReport::Entry> marks;
         std::vector<ConversionReport::Entry> entries;

@@ -60,8 +60,9 @@ ConversionOutcome convert(std::string_view code, std::string &out, ConversionRep
 // its place in the code (a byte range), its reason and, when kept, its place
 // in the conversion; the report lists the first entriesListed of them and
 // counts the rest. One that marks also keeps every such segment that stands
-// in the part of the code, or of the conversion, a pane shows (markedBytes),
-// for a face to mark them there; only a face that shows them asks for that.
+// in the part of the code, or of the conversion, a pane shows
+// (CodeText::previewBytes), for a face to mark them there; only a face that
+// shows them asks for that.
 class ConversionReport
 {
 public:
@@ -70,7 +71,6 @@ public:
     // A report lists this many segments at most and counts the rest, so
     // that its memory does not grow with the code.
     static constexpr std::size_t entriesListed = 1000;
-    static constexpr std::size_t markedBytes = 64 * 1024;
 
     explicit ConversionReport(bool marking = false) : mMarking(marking) {}
     // "copied", "changed", "renumbered", "dropped"
@@ -111,14 +111,7 @@ public:
     // One line per entry: position, segment, fate and reason; then how many
     // more there are, if any.
     std::string details() const;
-    // The counts and the entries as one JSON document, headed by the name
-    // of the input when one is given, with what failed after the
-    // conversion, if anything; and what stands in its place for an input
-    // that could not be converted.
-    std::string json(std::string_view input = {}, std::string_view error = {}) const;
-    static std::string jsonOfFailure(std::string_view input, std::string_view message);
-    // A JSON string of any bytes.
-    static std::string jsonString(std::string_view text);
+    // The counts and the entries as JSON: reportjson.h.
 
     void clear();
 

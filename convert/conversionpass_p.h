@@ -15,11 +15,9 @@
 enum class SegmentReason : unsigned char {
     Copied,
     // changed
-    LastTwoValuesCut,       // aa
-    ValuesTwoAndFourSet,    // bc
-    LastSixCharactersCut,   // hc
-    LastTwoCharactersCut,   // hd
-    LastValueCut,           // fd
+    ValuesCut,              // aa, fd
+    ValuesSet,              // bc
+    CharactersCut,          // hc, hd
     // renumbered
     Renumbered,             // m, r, s, t
     RenumberedValue11,      // s, whose value 11 went from 2 to 1

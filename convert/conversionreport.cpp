@@ -1,6 +1,7 @@
 #include "conversion.h"
 
 #include "conversionpass_p.h"
+#include "fixedrules_p.h"
 #include "numberedfamilies_p.h"
 
 #include <cstdio>
@@ -24,35 +25,24 @@ std::string_view shownPart(std::string_view text)
     return StringTools::leadingBytes(text, ConversionReport::segmentShownBytes);
 }
 
-enum class Escapes { Text, Json };
-
-// Valid UTF-8 with its control characters written out: as \n or \x01 for
-// people, so that an entry (a line break in the last segment, say) stays on
-// one line, or as JSON wants them, quotes and backslashes included.
-std::string escaped(std::string_view text, Escapes escapes)
+// Valid UTF-8 with its control characters written out, as \n or \x01, so
+// that an entry (a line break in the last segment, say) stays on one line.
+std::string printable(std::string_view text)
 {
     std::string out;
     for (const char c : CodeText::encode(std::string(text))) {
         const auto byte = static_cast<unsigned char>(c);
         char written[8];
-        if (escapes == Escapes::Json && (c == '"' || c == '\\')) {
-            out += '\\';
-            out += c;
-        } else if (escapes == Escapes::Text && (c == '\n' || c == '\t')) {
+        if (c == '\n' || c == '\t') {
             out += c == '\n' ? "\\n" : "\\t";
         } else if (byte < 0x20 || byte == 0x7f) {
-            std::snprintf(written, sizeof written, escapes == Escapes::Json ? "\\u%04x" : "\\x%02x", byte);
+            std::snprintf(written, sizeof written, "\\x%02x", byte);
             out += written;
         } else {
             out += c;
         }
     }
     return out;
-}
-
-std::string printable(std::string_view text)
-{
-    return escaped(text, Escapes::Text);
 }
 
 std::string quoted(std::string_view text)
@@ -77,18 +67,57 @@ struct ReasonFacts
     // of a numbered family did to a segment it kept (number: the new slot).
     std::string renumbering(bool value11Changed) const
     {
-        static constexpr std::string_view counts[] = {"", "", "two ", "three ", "four "};
         const NumberedFamily &numbered = family();
         const std::string oldSlot = printable(segment.substr(1, 2));
         const std::string newSlot = std::string(1, char('0' + number / 10)) + char('0' + number % 10);
         std::string words = letter() + ": slot " + oldSlot + (oldSlot == newSlot ? " stays " : " becomes ") + newSlot;
-        words += numbered.valuesCut == 1 ? ", the last value is cut"
-                                         : ", the last " + std::string(counts[numbered.valuesCut]) + "values are cut";
+        words += ", " + lastCut(numbered.valuesCut, EndCut::Values);
         if (value11Changed)
             words += ", value 11 becomes 1";
         if (numbered.appendsOne)
             words += ", and a value 1 is added";
         return words;
+    }
+
+    // "hc: the last six characters are cut"
+    std::string cut() const
+    {
+        const EndCut &rule = *FixedRules::cutOf(segment);
+        return std::string(rule.tag) + ": " + lastCut(rule.count, rule.unit);
+    }
+
+    // "bc: value 2 becomes 8 and value 4 becomes 0"
+    static std::string valuesSet()
+    {
+        std::string words = std::string(FixedRules::bcTag) + ": ";
+        for (const ValueSet &set : FixedRules::bc)
+            words += (&set == FixedRules::bc ? "value " : " and value ") + std::to_string(set.index) + " becomes "
+                + std::string(set.value);
+        return words;
+    }
+
+    // "nothing is left once hc loses its last six characters"
+    std::string nothingLeft() const
+    {
+        const EndCut &rule = *FixedRules::cutOf(segment);
+        return "nothing is left once " + std::string(rule.tag) + " loses its last " + std::string(countWord(rule.count))
+            + " " + std::string(unitWord(rule.unit));
+    }
+
+    static std::string_view countWord(std::size_t count)
+    {
+        static constexpr std::string_view words[] = {"", "", "two", "three", "four", "five", "six"};
+        return count < std::size(words) ? words[count] : "many";
+    }
+
+    static std::string_view unitWord(EndCut::Unit unit) { return unit == EndCut::Values ? "values" : "characters"; }
+
+    // "the last value is cut", "the last four values are cut"
+    static std::string lastCut(std::size_t count, EndCut::Unit unit)
+    {
+        if (count == 1)
+            return unit == EndCut::Values ? "the last value is cut" : "the last character is cut";
+        return "the last " + std::string(countWord(count)) + " " + std::string(unitWord(unit)) + " are cut";
     }
 };
 
@@ -104,16 +133,10 @@ struct ReasonEntry
 
 constexpr ReasonEntry reasons[] = {
     {SegmentReason::Copied, Fate::Copied, "copied", nullptr},
-    {SegmentReason::LastTwoValuesCut, Fate::Changed, "values-cut",
-     [](const ReasonFacts &) -> std::string { return "aa: the last two values are cut"; }},
-    {SegmentReason::ValuesTwoAndFourSet, Fate::Changed, "values-rewritten",
-     [](const ReasonFacts &) -> std::string { return "bc: value 2 becomes 8 and value 4 becomes 0"; }},
-    {SegmentReason::LastSixCharactersCut, Fate::Changed, "characters-cut",
-     [](const ReasonFacts &) -> std::string { return "hc: the last six characters are cut"; }},
-    {SegmentReason::LastTwoCharactersCut, Fate::Changed, "characters-cut",
-     [](const ReasonFacts &) -> std::string { return "hd: the last two characters are cut"; }},
-    {SegmentReason::LastValueCut, Fate::Changed, "values-cut",
-     [](const ReasonFacts &) -> std::string { return "fd: the last value is cut"; }},
+    {SegmentReason::ValuesCut, Fate::Changed, "values-cut", [](const ReasonFacts &facts) { return facts.cut(); }},
+    {SegmentReason::ValuesSet, Fate::Changed, "values-rewritten",
+     [](const ReasonFacts &) { return ReasonFacts::valuesSet(); }},
+    {SegmentReason::CharactersCut, Fate::Changed, "characters-cut", [](const ReasonFacts &facts) { return facts.cut(); }},
     {SegmentReason::Renumbered, Fate::Renumbered, "renumbered",
      [](const ReasonFacts &facts) { return facts.renumbering(false); }},
     {SegmentReason::RenumberedValue11, Fate::Renumbered, "renumbered",
@@ -121,10 +144,7 @@ constexpr ReasonEntry reasons[] = {
     {SegmentReason::TagNotTaken, Fate::Dropped, "tag-not-taken",
      [](const ReasonFacts &facts) { return "Morvane takes no " + quoted(facts.tag()) + " segments"; }},
     {SegmentReason::NothingLeft, Fate::Dropped, "nothing-left",
-     [](const ReasonFacts &facts) {
-         return "nothing is left once " + facts.tag() + " loses its last " + (facts.tag() == "hc" ? "six" : "two")
-             + " characters";
-     }},
+     [](const ReasonFacts &facts) { return facts.nothingLeft(); }},
     {SegmentReason::SlotsFull, Fate::Dropped, "slots-full",
      [](const ReasonFacts &facts) {
          return "all " + number(facts.family().lastSlot + 1) + " " + facts.letter() + " slots are taken";
@@ -186,7 +206,7 @@ void ConversionReport::record(std::size_t position, std::string_view segment, st
     else
         ++mUnlisted;
     const bool kept = !result.empty();
-    const bool marked = mMarking && (inputStart < markedBytes || (kept && outputStart < markedBytes));
+    const bool marked = mMarking && (inputStart < CodeText::previewBytes || (kept && outputStart < CodeText::previewBytes));
     if (!listed && !marked)
         return;
 
@@ -230,7 +250,7 @@ std::vector<ConversionReport::Entry> ConversionReport::marks() const
     if (!mMarking)
         return marks;
     for (const Note &note : mNotes)
-        if (note.input.start < markedBytes || (note.kept && note.output.start < markedBytes))
+        if (note.input.start < CodeText::previewBytes || (note.kept && note.output.start < CodeText::previewBytes))
             marks.push_back(entryOf(note));
     return marks;
 }
@@ -272,47 +292,6 @@ std::string ConversionReport::details() const
     if (mUnlisted > 0)
         text += "... and " + number(std::int64_t(mUnlisted)) + " more segments changed, renumbered or dropped\n";
     return text;
-}
-
-std::string ConversionReport::json(std::string_view input, std::string_view error) const
-{
-    std::string text = "{";
-    if (!input.empty())
-        text += "\"input\": " + jsonString(input) + ", ";
-    if (!error.empty())
-        text += "\"error\": " + jsonString(error) + ", ";
-    text += "\"segments\": " + number(std::int64_t(segmentCount()));
-    for (int fate = Copied; fate <= Dropped; ++fate)
-        text += ", \"" + std::string(fateNames[fate]) + "\": " + number(std::int64_t(mCounts[fate]));
-    text += ", \"unlisted\": " + number(std::int64_t(mUnlisted));
-    text += ", \"entries\": [";
-    const auto range = [](const Range &range) {
-        return "[" + number(std::int64_t(range.start)) + ", " + number(std::int64_t(range.start + range.length)) + "]";
-    };
-    bool first = true;
-    for (const Note &note : mNotes) {
-        if (!note.listed)
-            continue;
-        const Entry entry = entryOf(note);
-        text += first ? "\n  " : ",\n  ";
-        first = false;
-        text += "{\"position\": " + number(std::int64_t(entry.position)) + ", \"segment\": " + jsonString(entry.segment)
-            + ", \"fate\": \"" + std::string(fateNames[entry.fate]) + "\", \"key\": \"" + std::string(entry.key)
-            + "\", \"reason\": " + jsonString(entry.reason) + ", \"input\": " + range(entry.input)
-            + ", \"output\": " + (entry.output ? range(*entry.output) : std::string("null")) + "}";
-    }
-    text += first ? "]}\n" : "\n]}\n";
-    return text;
-}
-
-std::string ConversionReport::jsonString(std::string_view text)
-{
-    return '"' + escaped(text, Escapes::Json) + '"';
-}
-
-std::string ConversionReport::jsonOfFailure(std::string_view input, std::string_view message)
-{
-    return "{\"input\": " + jsonString(input) + ", \"error\": " + jsonString(message) + "}\n";
 }
 
 void ConversionReport::clear()

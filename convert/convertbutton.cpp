@@ -30,10 +30,11 @@ bool ConvertButton::isValidFile() const
     return mSession.upper() == CodeSession::Upper::Code;
 }
 
-void ConvertButton::clearMText()
+unsigned ConvertButton::clearMText()
 {
-    mSession.clear();
+    const unsigned changes = mSession.clear();
     updateEnabledState();
+    return changes;
 }
 
 void ConvertButton::updateEnabledState()
@@ -41,10 +42,11 @@ void ConvertButton::updateEnabledState()
     setEnabled(mSession.canConvert());
 }
 
-void ConvertButton::translateCode()
+unsigned ConvertButton::translateCode()
 {
-    mSession.convert();
+    const unsigned changes = mSession.convert();
     updateEnabledState();
+    return changes;
 }
 
 std::vector<std::string> ConvertButton::customSplit(std::string text, char separator)

@@ -28,7 +28,8 @@ public:
     QString mConvertedText() const;
     // Whether the upper pane shows a code that converts.
     bool isValidFile() const;
-    void clearMText();
+    // Forgets every code; returns what changed (CodeSession::Change).
+    unsigned clearMText();
 
     static std::vector<std::string> customSplit(std::string text, char separator);
     static std::string combine(std::vector<std::string> pieces, const std::string &separator);
@@ -43,7 +44,8 @@ public slots:
     // above.
     void updateEnabledState();
     // The click itself: the conversion of the code above is shown below.
-    void translateCode();
+    // Returns what changed (CodeSession::Change), for the window to show.
+    unsigned translateCode();
 
 private:
     CodeSession mSession;

@@ -2,7 +2,9 @@
 
 #include "aabcrules_p.h"
 #include "conversionpass_p.h"
+#include "fixedrules_p.h"
 #include "numberedfamilies_p.h"
+#include "valuelist_p.h"
 
 namespace {
 
@@ -20,40 +22,39 @@ void cSegment(ConversionPass &pass, std::string_view segment)
     pass.copy(segment);
 }
 
-// Cut by bytes, not by values: hc1.2.3.4.5 becomes hc1.2. An hc segment
-// shorter than its cut is copied whole; one no longer than the cut leaves
-// nothing and is dropped.
-void cutEnd(ConversionPass &pass, std::string_view segment, std::size_t count, SegmentReason reason)
+// A segment shorter than its cut is copied whole; one no longer than the
+// cut leaves nothing and is dropped.
+void cutCharacters(ConversionPass &pass, std::string_view segment, const EndCut &cut)
 {
-    if (segment.size() <= count)
+    if (segment.size() < cut.count)
+        return pass.copy(segment);
+    if (segment.size() == cut.count)
         return pass.drop(SegmentReason::NothingLeft);
-    pass.write(segment.substr(0, segment.size() - count));
-    pass.note(reason);
+    pass.write(segment.substr(0, segment.size() - cut.count));
+    pass.note(SegmentReason::CharactersCut);
 }
 
 void hSegment(ConversionPass &pass, std::string_view segment)
 {
     switch (secondLetter(segment)) {
     case 'c':
-        if (segment.size() < 6)
-            return pass.copy(segment);
-        return cutEnd(pass, segment, 6, SegmentReason::LastSixCharactersCut);
+        return cutCharacters(pass, segment, FixedRules::hc);
     case 'd':
-        return cutEnd(pass, segment, 2, SegmentReason::LastTwoCharactersCut);
+        return cutCharacters(pass, segment, FixedRules::hd);
     default:
         return pass.copy(segment);
     }
 }
 
-// The last value goes; an fd segment with a single value has none to spare
-// and is copied as it is.
+// The last values go; an fd segment with no more values than that has none
+// to spare and is copied as it is.
 void fdSegment(ConversionPass &pass, std::string_view segment)
 {
-    const std::size_t lastDot = segment.rfind('.');
-    if (lastDot == std::string_view::npos)
+    const std::optional<std::string_view> kept = ValueList::withoutLast(segment, FixedRules::fd.count);
+    if (!kept)
         return pass.copy(segment);
-    pass.write(segment.substr(0, lastDot));
-    pass.note(SegmentReason::LastValueCut);
+    pass.write(*kept);
+    pass.note(SegmentReason::ValuesCut);
 }
 
 } // namespace
@@ -61,9 +62,9 @@ void fdSegment(ConversionPass &pass, std::string_view segment)
 void SegmentDispatch::convert(ConversionPass &pass, std::string_view segment)
 {
     const std::string_view tag = segment.substr(0, 2);
-    if (tag == "aa")
+    if (tag == FixedRules::aa.tag)
         return AaBcRules::aa(pass, segment);
-    if (tag == "bc")
+    if (tag == FixedRules::bcTag)
         return AaBcRules::bc(pass, segment);
     if (const NumberedFamily *family = NumberedFamilies::find(segment[0]))
         return NumberedFamilies::convert(pass, *family, segment);

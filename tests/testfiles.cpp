@@ -99,8 +99,6 @@ TestFiles::Run TestFiles::run(const std::vector<std::string> &command, const QBy
     if (!inputFile.isEmpty())
         process.setStandardInputFile(inputFile);
     Run result;
-    QElapsedTimer timer;
-    timer.start();
     process.start(QString::fromStdString(command.front()), arguments);
     if (inputFile.isEmpty()) {
         process.write(input);
@@ -111,7 +109,6 @@ TestFiles::Run TestFiles::run(const std::vector<std::string> &command, const QBy
         process.waitForFinished();
         return result;
     }
-    result.seconds = double(timer.nsecsElapsed()) / 1e9;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
@@ -157,7 +154,6 @@ TestFiles::Run TestFiles::run(const std::vector<std::string> &command, const QBy
         result.peakKilobytes = std::max(result.peakKilobytes, peakKilobytesOf(pid));
         usleep(2000);
     }
-    result.seconds = double(timer.nsecsElapsed()) / 1e9;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = read(QString::fromLocal8Bit(out));
     result.err = read(QString::fromLocal8Bit(err));

@@ -24,7 +24,6 @@ public:
         int exitCode = -1; // -1 when the process crashed or did not finish in time
         QByteArray out;
         QByteArray err;
-        double seconds = 0;
         long peakKilobytes = 0; // the most memory it held at once, sampled every few milliseconds
     };
     static Run runConverter(const QStringList &arguments, const QByteArray &input = QByteArray());

@@ -2,6 +2,7 @@
 // reason, and that it agrees with the conversion on generated codes.
 #include "codegenerator.h"
 #include "convert/conversion.h"
+#include "convert/reportjson.h"
 
 #include <QtTest>
 
@@ -132,7 +133,7 @@ void tst_ConversionReport::summaryDetailsAndJson()
     QCOMPARE(lines.at(2), QStringLiteral("#5 cd1: dropped: Morvane takes no \"cd\" segments"));
 
     QJsonParseError error;
-    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(report.json()), &error).object();
+    const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(ReportJson::text(ReportJson::of(report))), &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(json.value(QStringLiteral("segments")).toInt(), 14);
     for (const auto &[key, count] : {std::pair{"copied", 3}, {"changed", 5}, {"renumbered", 4}, {"dropped", 2}})
@@ -160,7 +161,7 @@ void tst_ConversionReport::segmentsShownOnOneLine()
     QCOMPARE(details.count('\n'), 2);
     QVERIFY2(details.contains("#2 fv1\\n: dropped"), details);
     QJsonParseError error;
-    QJsonDocument::fromJson(QByteArray::fromStdString(report.json()), &error);
+    QJsonDocument::fromJson(QByteArray::fromStdString(ReportJson::text(ReportJson::of(report))), &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
 }
 
@@ -184,10 +185,10 @@ void tst_ConversionReport::marks_data()
     QTest::newRow("past the last slot") << "107**" + repeated("t0433.1.2.3", 31) << QStringList() << 31 << 0;
     QTest::newRow("copied alone") << QByteArray("107**zz9_ab1_t00") << QStringList() << 0 << 0;
     QTest::newRow("an empty segment, not converted") << QByteArray("107**zz__aa1.2.3") << QStringList() << 0 << 0;
-    // 80 KB: marks as far as a pane shows (segments that begin in the first
-    // 64 KB), a list of 1,000, the rest counted.
-    QTest::newRow("longer than 64 KB") << "107**" + repeated("cd1", 20000) << QStringList{"1 dropped 5-8 -"}
-                                       << (65536 - 5 + 3) / 4 << 19000;
+    // 80 KB: marks as far as a pane shows (segments that begin in its
+    // first 16 KB), a list of 1,000, the rest counted.
+    QTest::newRow("longer than a pane shows") << "107**" + repeated("cd1", 20000) << QStringList{"1 dropped 5-8 -"}
+                                              << int(CodeText::previewBytes - 5 + 3) / 4 << 19000;
 }
 
 // Where each segment not copied stands in the code and in its conversion,

@@ -165,7 +165,7 @@ void tst_LargeInputs::endlessInput_data()
 
 // A stream that never ends is refused as soon as its first bytes cannot
 // begin a code, or else cut off at the largest code there can be: a clear
-// message, well within two minutes and 3 GB.
+// message, holding less than 3 GB.
 void tst_LargeInputs::endlessInput()
 {
     QFETCH(QString, script);
@@ -176,7 +176,6 @@ void tst_LargeInputs::endlessInput()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, message);
     QVERIFY2(run.peakKilobytes < 3'000'000'000 / 1024, qPrintable(QString::number(run.peakKilobytes)));
-    qInfo("%.1f s, %ld MB at most", run.seconds, run.peakKilobytes / 1024);
 }
 
 void tst_LargeInputs::oneHugeSegment_data()
@@ -187,9 +186,9 @@ void tst_LargeInputs::oneHugeSegment_data()
 }
 
 // However a code is shaped, a byte costs about what it costs in a typical
-// code: a single segment of a hundred million short values is no slower per
-// byte, and holds no more memory, than three times a typical code of the
-// same size.
+// code: a single segment of a hundred million short values holds no more
+// memory than three times a typical code of the same size. (How long each
+// takes is bench/'s: bench_conversion convertOneHugeSegment.)
 void tst_LargeInputs::oneHugeSegment()
 {
     QFETCH(QByteArray, head);
@@ -208,59 +207,67 @@ void tst_LargeInputs::oneHugeSegment()
 
     const TestFiles::Run run = TestFiles::runConverter({input, QStringLiteral("-o"), output});
     QCOMPARE(run.exitCode, 0);
-    qInfo("%s: %.2f s, %ld MB; typical code: %.2f s, %ld MB", head.constData(), run.seconds, run.peakKilobytes / 1024,
-          mTypical.seconds, mTypical.peakKilobytes / 1024);
-    QVERIFY(run.seconds <= 3 * mTypical.seconds);
-    QVERIFY(run.peakKilobytes <= 3 * mTypical.peakKilobytes);
+    QVERIFY2(run.peakKilobytes <= 3 * mTypical.peakKilobytes,
+             qPrintable(QStringLiteral("%1 KB against %2 KB").arg(run.peakKilobytes).arg(mTypical.peakKilobytes)));
 }
 
-// A 1.5 GB video dropped by mistake is refused at once, and a code of 64 MB
-// shows its start: the window lays out a bounded part of any code, while
-// Save and Copy take all of it.
+// What this process has read from files so far, as the kernel counts it.
+static qint64 bytesReadSoFar()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n'))
+        if (line.startsWith("rchar: "))
+            return line.mid(7).toLongLong();
+    return -1;
+}
+
+// A 1.5 GB video dropped by mistake is refused after its first bytes are
+// read; Conversion Details of a 1 MB code and a code of 64 MB lay out at
+// most the start a pane shows, while Save and Copy take all of it. (How
+// long each takes is bench/'s: bench_window.)
 void tst_LargeInputs::windowBoundsItsWork()
 {
     const QString video = path(QStringLiteral("holiday.mp4"));
     TestFiles::write(video, QByteArray("\x00\x00\x00\x20" "ftypisom", 12));
     QVERIFY(QFile::resize(video, qint64(1536) << 20));
-    QElapsedTimer timer;
-    timer.start();
+    const qint64 readBefore = bytesReadSoFar();
     dropFile(video);
-    const qint64 refusedAfter = timer.elapsed();
+    const qint64 read = bytesReadSoFar() - readBefore;
     QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), invalidMessage);
-    QVERIFY2(refusedAfter < 1000, qPrintable(QString::number(refusedAfter)));
+    // The head the file is judged by, and whatever small files the window
+    // reads meanwhile (fonts, settings): far from the video's size.
+    QVERIFY2(readBefore >= 0 && read < qint64(1) << 20, qPrintable(QString::number(read)));
 
-    // Conversion Details of a 1 MB code, from the menu to the dialog shown;
-    // the least of three, so that other work on the machine is not counted.
     const QString megabyte = path(QStringLiteral("megabyte.txt"));
     TestFiles::write(megabyte, QByteArray::fromStdString(CodeGenerator(5).code(std::size_t(1) << 20)).replace('\n', '.'));
     dropFile(megabyte);
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    qint64 detailsAfter = std::numeric_limits<qint64>::max();
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        DialogDriver::whenModal<QDialog>([&](QDialog *dialog) {
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            detailsAfter = std::min(detailsAfter, timer.elapsed());
-            dialog->reject();
-        });
-        timer.restart();
-        mUi->actionConversionDetails->trigger();
-    }
-    QVERIFY2(detailsAfter < 100, qPrintable(QString::number(detailsAfter)));
+    DialogDriver::whenModal<QDialog>([](QDialog *dialog) {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        for (const char *pane : {"codeTextEdit", "conversionTextEdit"}) {
+            const auto *edit = dialog->findChild<QTextEdit *>(QLatin1String(pane));
+            QVERIFY(edit && !edit->toPlainText().isEmpty());
+            QVERIFY(edit->toPlainText().toUtf8().size() <= qsizetype(CodeText::previewBytes));
+        }
+        const auto *list = dialog->findChild<QTreeWidget *>();
+        QVERIFY(list && list->topLevelItemCount() <= int(ConversionReport::entriesListed) + 1);
+        dialog->reject();
+    });
+    mUi->actionConversionDetails->trigger();
 
     const QString large = path(QStringLiteral("large.txt"));
     TestFiles::write(large, QByteArray::fromStdString(CodeGenerator(5).code(std::size_t(64) << 20)).replace('\n', '.'));
-    timer.restart();
     dropFile(large);
     QTest::mouseClick(mUi->convertPushButton, Qt::LeftButton);
-    const qint64 shownAfter = timer.elapsed();
-    QVERIFY(mUi->qvrCodeTextEdit->toPlainText().size() <= int(CodeText::previewBytes));
+    for (const QTextEdit *pane : {static_cast<QTextEdit *>(mUi->qvrCodeTextEdit), mUi->morvaneCodeTextEdit})
+        QVERIFY(pane->toPlainText().toUtf8().size() <= qsizetype(CodeText::previewBytes));
     QVERIFY(mUi->previewNoteLabel->text().contains(QStringLiteral("Showing the first 16 KB of 67,108,")));
     const QString saved = path(QStringLiteral("saved.txt"));
     DialogDriver::chooseFile(saved);
     QTest::mouseClick(mUi->savePushButton, Qt::LeftButton);
     QVERIFY(TestFiles::read(saved) == TestFiles::runConverter({large}).out);
-    qInfo("1.5 GB video refused in %lld ms; Conversion Details of a 1 MB code shown in %lld ms; 64 MB code loaded and "
-          "converted in %lld ms", refusedAfter, detailsAfter, shownAfter);
 }
 
 // The report lists a bounded number of segments and counts the rest, so a
@@ -278,7 +285,6 @@ void tst_LargeInputs::reportMemoryIsBounded()
     QCOMPARE(json.value(QStringLiteral("entries")).toArray().size(), int(ConversionReport::entriesListed));
     QCOMPARE(json.value(QStringLiteral("unlisted")).toInt(), 25000000 - int(ConversionReport::entriesListed));
     QVERIFY2(run.peakKilobytes < 3 * 100'000, qPrintable(QString::number(run.peakKilobytes)));
-    qInfo("--report-json on 100 MB of dropped segments: %.1f s, %ld MB at most", run.seconds, run.peakKilobytes / 1024);
 }
 
 QTEST_MAIN(tst_LargeInputs)

@@ -208,13 +208,12 @@ void tst_MainWindow::refusesWhatIsNotAFile()
     QVERIFY(makeSpecial(Special::Fifo, path(QStringLiteral("fifo.txt"))));
     const QString chosen = name.startsWith(QLatin1Char('/')) ? name : path(name);
 
-    QElapsedTimer timer;
-    timer.start();
+    // Opened for reading, a FIFO with no writer, or /dev/zero read to its
+    // end, would hold the window forever: that the load returns is the test.
     if (dropped)
         dropFile(chosen);
     else
         loadThroughDialog(chosen);
-    QVERIFY(timer.elapsed() < 5000);
     QVERIFY(mUi->qvrCodeTextEdit->toPlainText().isEmpty());
     QCOMPARE(mUi->qvrCodeTextEdit->placeholderText(), invalidMessage);
     QCOMPARE(mUi->loadPathLabel->text(), previous);

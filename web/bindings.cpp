@@ -7,6 +7,7 @@
 // The numbers and words the page uses are the session's own, handed over
 // by qvr_constants: the page holds no copy of them.
 #include "convert/codesession.h"
+#include "convert/reportjson.h"
 
 #include <emscripten.h>
 
@@ -42,99 +43,61 @@ enum Text {
 // needs about three times its size, and the module's memory ends at 2 GiB.
 constexpr std::uint64_t largestCode = std::uint64_t(256) << 20;
 
-struct Named
-{
-    const char *name;
-    std::uint64_t value;
-};
-
-// {"name": value, ...}
-template<std::size_t size>
-std::string jsonObject(const Named (&members)[size])
-{
-    std::string json = "{";
-    for (const Named &member : members)
-        json.append(json.size() > 1 ? ",\"" : "\"").append(member.name).append("\":").append(std::to_string(member.value));
-    return json + "}";
-}
+using ReportJson::Json;
 
 std::string constants()
 {
     using S = CodeSession;
-    static constexpr Named change[] = {{"UpperPane", S::UpperPane}, {"PathLabel", S::PathLabel}, {"LowerPane", S::LowerPane},
-                                       {"Controls", S::Controls}, {"Message", S::Message}};
-    static constexpr Named control[] = {{"Convert", ConvertOn}, {"Save", SaveOn}, {"Copy", CopyOn}, {"Details", DetailsOn}};
-    static constexpr Named upper[] = {{"Nothing", unsigned(S::Upper::Nothing)}, {"Code", unsigned(S::Upper::Code)},
-                                      {"RefusedCode", unsigned(S::Upper::RefusedCode)},
-                                      {"UnreadableFile", unsigned(S::Upper::UnreadableFile)}};
-    static constexpr Named text[] = {{"upper", UpperText}, {"placeholder", Placeholder}, {"source", Source},
-                                     {"shownConversion", ShownConversion}, {"saveName", SaveName}, {"summary", Summary},
-                                     {"details", Details}, {"message", Message}, {"upperPreview", UpperPreview},
-                                     {"lowerPreview", LowerPreview}, {"upperNote", UpperNote}, {"lowerNote", LowerNote}};
     using R = ConversionReport;
-    static constexpr Named fate[] = {{"Copied", R::Copied}, {"Changed", R::Changed}, {"Renumbered", R::Renumbered},
-                                     {"Dropped", R::Dropped}};
-    static constexpr Named numbers[] = {{"headBytes", CodeText::headBytes}, {"largestCode", largestCode},
-                                        {"previewBytes", CodeText::previewBytes},
-                                        {"messageMilliseconds", StepMessage::shownMilliseconds}};
-    std::string messages = "{";
+    Json messages = Json::object();
     for (unsigned kind = 0; kind < StepMessage::KindCount; ++kind)
-        messages.append(kind ? ",\"" : "\"").append(StepMessage::nameOf(StepMessage::Kind(kind))).append("\":")
-            .append(std::to_string(kind));
-    return "{\"change\":" + jsonObject(change) + ",\"control\":" + jsonObject(control) + ",\"upper\":" + jsonObject(upper)
-        + ",\"text\":" + jsonObject(text) + ",\"message\":" + messages + "},\"fate\":" + jsonObject(fate)
-        + ",\"numbers\":" + jsonObject(numbers)
-        + ",\"words\":{\"clipboardName\":" + ConversionReport::jsonString(S::clipboardName)
-        + ",\"upperPlaceholder\":" + ConversionReport::jsonString(S::emptyPlaceholder)
-        + ",\"lowerPlaceholder\":" + ConversionReport::jsonString(S::lowerPlaceholder) + ",\"fates\":[\""
-        + std::string(R::fateName(R::Copied)) + "\",\"" + std::string(R::fateName(R::Changed)) + "\",\""
-        + std::string(R::fateName(R::Renumbered)) + "\",\"" + std::string(R::fateName(R::Dropped)) + "\"]}}";
-}
-
-// A code cut where its marks begin and end: plain pieces and marked ones,
-// as [text, index of the mark or -1], so that the page lays it out as it
-// comes, whatever the characters.
-std::string piecesOf(std::string_view text, const std::vector<ConversionReport::Entry> &marks, bool conversion)
-{
-    std::string json = "[";
-    std::size_t written = 0;
-    const auto piece = [&](std::size_t end, long mark) {
-        if (end > written)
-            json.append(json.size() > 1 ? ",[" : "[").append(ConversionReport::jsonString(text.substr(written, end - written)))
-                .append(",").append(std::to_string(mark)).append("]");
-        written = end;
+        messages[std::string(StepMessage::nameOf(StepMessage::Kind(kind)))] = kind;
+    const Json constants = {
+        {"change", {{"UpperPane", S::UpperPane}, {"PathLabel", S::PathLabel}, {"LowerPane", S::LowerPane},
+                    {"Controls", S::Controls}, {"Message", S::Message}}},
+        {"control", {{"Convert", ConvertOn}, {"Save", SaveOn}, {"Copy", CopyOn}, {"Details", DetailsOn}}},
+        {"upper", {{"Nothing", S::Upper::Nothing}, {"Code", S::Upper::Code}, {"RefusedCode", S::Upper::RefusedCode},
+                   {"UnreadableFile", S::Upper::UnreadableFile}}},
+        {"text", {{"upper", UpperText}, {"placeholder", Placeholder}, {"source", Source},
+                  {"shownConversion", ShownConversion}, {"saveName", SaveName}, {"summary", Summary},
+                  {"details", Details}, {"message", Message}, {"upperPreview", UpperPreview},
+                  {"lowerPreview", LowerPreview}, {"upperNote", UpperNote}, {"lowerNote", LowerNote}}},
+        {"message", messages},
+        {"fate", {{"Copied", R::Copied}, {"Changed", R::Changed}, {"Renumbered", R::Renumbered},
+                  {"Dropped", R::Dropped}}},
+        {"numbers", {{"headBytes", CodeText::headBytes}, {"largestCode", largestCode},
+                     {"previewBytes", CodeText::previewBytes}, {"messageMilliseconds", StepMessage::shownMilliseconds}}},
+        {"words", {{"clipboardName", S::clipboardName}, {"upperPlaceholder", S::emptyPlaceholder},
+                   {"lowerPlaceholder", S::lowerPlaceholder},
+                   {"fates", {R::fateName(R::Copied), R::fateName(R::Changed), R::fateName(R::Renumbered),
+                              R::fateName(R::Dropped)}}}},
     };
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        const auto range = conversion ? marks[i].output : std::optional(marks[i].input);
-        if (!range || range->start < written || range->start >= text.size())
-            continue;
-        piece(range->start, -1);
-        piece(std::min(text.size(), range->start + range->length), long(i));
-    }
-    piece(text.size(), -1);
-    return json + "]";
+    return constants.dump();
 }
 
-std::string entryJson(const ConversionReport::Entry &entry)
+// A code as the session cut it, [text, index of the mark or -1] a piece, so
+// that the page lays it out as it comes, whatever the characters.
+Json piecesOf(const std::vector<CodeSession::Piece> &pieces)
 {
-    return "{\"position\":" + std::to_string(entry.position) + ",\"fate\":" + std::to_string(int(entry.fate))
-        + ",\"segment\":" + ConversionReport::jsonString(entry.segment) + ",\"reason\":"
-        + ConversionReport::jsonString(entry.reason) + "}";
+    Json json = Json::array();
+    for (const CodeSession::Piece &piece : pieces)
+        json.push_back({ReportJson::string(piece.text), piece.mark ? long(*piece.mark) : -1L});
+    return json;
 }
 
 // The Conversion Details, as the page shows them (CodeSession::marked).
 std::string markedJson(const CodeSession::Marked &marked)
 {
-    std::string marks, entries;
+    Json marks = Json::array();
+    Json entries = Json::array();
     for (const ConversionReport::Entry &mark : marked.marks)
-        marks.append(marks.empty() ? "" : ",").append(entryJson(mark));
+        marks.push_back(ReportJson::ofEntry(mark));
     for (const ConversionReport::Entry &entry : marked.entries)
-        entries.append(entries.empty() ? "" : ",").append(entryJson(entry));
-    return "{\"counts\":[" + std::to_string(marked.counts[0]) + "," + std::to_string(marked.counts[1]) + ","
-        + std::to_string(marked.counts[2]) + "," + std::to_string(marked.counts[3]) + "],\"unlisted\":"
-        + std::to_string(marked.unlisted) + ",\"marks\":[" + marks + "],\"entries\":[" + entries
-        + "],\"code\":" + piecesOf(marked.code, marked.marks, false)
-        + ",\"conversion\":" + piecesOf(marked.conversion, marked.marks, true) + "}";
+        entries.push_back(ReportJson::ofEntry(entry));
+    const Json json = {{"counts", marked.counts}, {"unlisted", marked.unlisted}, {"marks", std::move(marks)},
+                       {"entries", std::move(entries)}, {"code", piecesOf(marked.code)},
+                       {"conversion", piecesOf(marked.conversion)}};
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 // Where a text lies (its first byte, then its size, as two 32-bit words),
