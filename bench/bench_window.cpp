@@ -5,9 +5,11 @@
 #include "convert/convertbutton.h"
 #include "input/qvrcode.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -75,9 +77,35 @@ void loadAndShow(benchmark::State &state)
     state.SetBytesProcessed(std::int64_t(state.iterations()) * code.size());
 }
 
+// Conversion Details of a converted code, from the menu to the dialog shown
+// and painted once: its marks, as far as a pane shows, and its list.
+void showDetails(benchmark::State &state)
+{
+    const QString code = oneLineCode(std::size_t(state.range(0)) << 10);
+    QMainWindow window;
+    Ui::QVRtoMorvane ui;
+    ui.setupUi(&window);
+    window.show();
+    ui.loadCodeText(code, QStringLiteral("bench.txt"));
+    ui.convertPushButton->click();
+    QApplication::processEvents();
+
+    for (auto _ : state) {
+        // The dialog runs modally: it is closed from inside once it has
+        // been painted.
+        QTimer::singleShot(0, [] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            dialog->repaint();
+            dialog->close();
+        });
+        ui.actionConversionDetails->trigger();
+    }
+}
+
 } // namespace
 
 BENCHMARK(loadAndShow)->Arg(10)->Arg(100)->Arg(1024)->Arg(4096)->Arg(16384)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(showDetails)->Arg(1024)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char *argv[])
 {

@@ -72,16 +72,20 @@
   }
 
   // A user's step, from the click to what it shows. The page counts those
-  // under way, so that a test knows when what it sees is final.
+  // under way, so that a test knows when what it sees is final, and each
+  // step's time is a user timing ("qvr-convert"), as a browser's tools and
+  // the benchmarks read it.
   let underWay = 0;
-  async function step(action) {
+  async function step(name, action) {
     document.body.dataset.busy = ++underWay;
+    const start = performance.now();
     try {
       await ready;
       await action();
     } catch {
       say('The page failed and must be reloaded to convert again.', true);
     } finally {
+      performance.measure(`qvr-${name}`, { start });
       document.body.dataset.busy = --underWay;
     }
   }
@@ -349,23 +353,23 @@
   }
 
   ui.load.addEventListener('click', () => ui.file.click());
-  ui.paste.addEventListener('click', () => step(pasteFromClipboard));
+  ui.paste.addEventListener('click', () => step('paste', pasteFromClipboard));
   // The upper box takes a paste (a long press on a phone offers it) and
   // nothing else: no typing, no dropped text.
   ui.qvr.addEventListener('beforeinput', (event) => event.preventDefault());
   ui.file.addEventListener('change', () => {
     if (ui.file.files.length === 1) {
       const [file] = ui.file.files;
-      step(() => loadFile(file));
+      step('load', () => loadFile(file));
     }
     ui.file.value = '';
   });
-  ui.file.addEventListener('cancel', () => step(async () => show(await call('cancel'))));
-  ui.convert.addEventListener('click', () => step(convert));
-  ui.save.addEventListener('click', () => step(save));
-  ui.copy.addEventListener('click', () => step(copy));
-  ui.clear.addEventListener('click', () => step(async () => show(await call('clear'))));
-  ui.details.addEventListener('toggle', () => step(showDetails));
+  ui.file.addEventListener('cancel', () => step('cancel', async () => show(await call('cancel'))));
+  ui.convert.addEventListener('click', () => step('convert', convert));
+  ui.save.addEventListener('click', () => step('save', save));
+  ui.copy.addEventListener('click', () => step('copy', copy));
+  ui.clear.addEventListener('click', () => step('clear', async () => show(await call('clear'))));
+  ui.details.addEventListener('toggle', () => step('details', showDetails));
   ui.detailsList.addEventListener('click', (event) => {
     const button = event.target.closest('button[data-position]');
     if (button)
@@ -382,14 +386,14 @@
     event.preventDefault();
     const { files } = event.dataTransfer;
     if (files.length === 1)
-      step(() => loadFile(files[0]));
+      step('load', () => loadFile(files[0]));
     else
-      step(() => tell(files.length > 1 ? 'SeveralFiles' : 'NotAFile'));
+      step('drop', () => tell(files.length > 1 ? 'SeveralFiles' : 'NotAFile'));
   });
   document.addEventListener('paste', (event) => {
     const pasted = event.clipboardData.getData('text/plain');
     event.preventDefault();
-    step(() => (pasted ? loadText(pasted) : tell('NothingToPaste')));
+    step('paste', () => (pasted ? loadText(pasted) : tell('NothingToPaste')));
   });
 
   // Served from a host, the page can be installed and then opens and

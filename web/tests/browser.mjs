@@ -11,8 +11,8 @@
 import { after, before } from 'node:test';
 import { createServer } from 'node:http';
 import { spawn, spawnSync } from 'node:child_process';
-import { existsSync, mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
-import { cpus, tmpdir } from 'node:os';
+import { existsSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
@@ -487,77 +487,6 @@ export async function serve() {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close(),
     offline: (on) => { state.offline = on; }, asked: state.asked };
-}
-
-// How much slower than the idle development machine this one is at the
-// moment: there the native converter takes 40 to 70 ms for a 10 MB code
-// (the median of three runs here, against 80 ms). The tests' time bounds
-// are for that machine, and grow in proportion on a slower or busier one.
-let measuredCode;
-export function slowdown() {
-  if (!measuredCode) {
-    measuredCode = join(mkdtempSync(join(tmpdir(), 'qvrtomorvane-speed-')), 'code.txt');
-    spawnSync(makeCodePath, ['10', measuredCode, '7']);
-  }
-  const times = [0, 1, 2].map(() => {
-    const start = process.hrtime.bigint();
-    spawnSync(converterPath, [measuredCode, '-o', `${measuredCode}.out`]);
-    return Number(process.hrtime.bigint() - start) / 1e6;
-  }).sort((a, b) => a - b);
-  return Math.max(1, times[1] / 80);
-}
-
-// How much of the machine other work took over a step: the processors'
-// busy time (/proc/stat) less what this test's own processes ran, the
-// browser's every thread and its display's (schedstat). What is left for
-// the page is that much less than on an idle machine, and a hold of its
-// thread that much longer than the page made it; a stretch the native
-// converter, a short process the scheduler starts fresh, does not show.
-function processorTimes() {
-  const parents = new Map();
-  const names = new Map();
-  for (const pid of readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
-    try {
-      const stat = readFileSync(`/proc/${pid}/stat`, 'utf8');
-      parents.set(pid, stat.slice(stat.lastIndexOf(')') + 2).split(' ')[1]);
-      names.set(pid, stat.slice(stat.indexOf('(') + 1, stat.lastIndexOf(')')));
-    } catch { /* gone already */ }
-  }
-  const ours = new Set([String(process.pid)]);
-  for (const [pid, parent] of parents)
-    if (parent === String(process.ppid) && names.get(pid) === 'Xvfb')
-      ours.add(pid);
-  for (let grown = true; grown;) {
-    grown = false;
-    for (const [pid, parent] of parents)
-      if (ours.has(parent) && !ours.has(pid))
-        grown = ours.add(pid);
-  }
-  const ran = new Map();
-  for (const pid of ours) {
-    try {
-      for (const thread of readdirSync(`/proc/${pid}/task`))
-        ran.set(thread, Number(readFileSync(`/proc/${pid}/task/${thread}/schedstat`, 'utf8').split(' ')[0]));
-    } catch { /* gone already, or a kernel without the count */ }
-  }
-  // In the kernel's ticks of a hundredth of a second, whatever its own rate.
-  const [user, nice, system, , , irq, softirq, steal] = readFileSync('/proc/stat', 'utf8').split('\n')[0]
-    .split(/\s+/).slice(1).map(Number);
-  return { busy: (user + nice + system + irq + softirq + steal) * 1e7, ran, at: process.hrtime.bigint() };
-}
-export async function stretchOver(act) {
-  const before = processorTimes();
-  await act();
-  const after = processorTimes();
-  if (!after.ran.size) // a kernel that does not count a thread's time
-    return 1;
-  const capacity = cpus().length * Number(after.at - before.at);
-  // A thread that ended during the step takes what it ran with it.
-  let ran = 0;
-  for (const [thread, time] of after.ran)
-    ran += time - (before.ran.get(thread) ?? 0);
-  const others = Math.max(0, after.busy - before.busy - ran);
-  return capacity / Math.max(capacity - others, capacity / 10);
 }
 
 // Opens the page and waits for its module.

@@ -9,8 +9,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import {
-  chooseFile, converterOutput, converterPath, engine, makeCodePath, open, pageUrl, save, serve, settled, sharedBrowser,
-  slowdown, state, stretchOver,
+  chooseFile, converterOutput, converterPath, engine, makeCodePath, open, pageUrl, save, serve, sessionConstants, settled,
+  sharedBrowser, state,
 } from './browser.mjs';
 
 const invalidMessage = 'The file you provided is not a valid QVR file!!';
@@ -80,8 +80,10 @@ for (const { name, content, upper, converted } of files) {
 
 // Generated codes of every shape the generator makes, and arbitrary bytes
 // behind headers and byte-order marks, through the page's own path from a
-// file's bytes to the bytes it saves.
-test('300 generated codes convert in the page exactly as qvrtomorvane-cli converts them', async () => {
+// file's bytes to the bytes it saves: all 300 in Chromium, every tenth in
+// the other engines, whose core is the same WebAssembly.
+const everyCode = engine === 'chromium';
+test(`${everyCode ? 300 : 30} generated codes convert in the page exactly as qvrtomorvane-cli converts them`, async () => {
   const codes = join(folder, 'codes');
   const converted = join(folder, 'converted');
   mkdirSync(codes);
@@ -103,10 +105,11 @@ test('300 generated codes convert in the page exactly as qvrtomorvane-cli conver
     paths.push(file(join('codes', `noise-${i}.txt`), Buffer.from(bytes)));
   }
   spawnSync(converterPath, ['-d', converted, ...paths]);
+  const tried = everyCode ? paths : paths.filter((path, index) => index % 10 === 0);
 
   const page = await open(shared.browser);
   let convertedCount = 0;
-  for (const path of paths) {
+  for (const path of tried) {
     const inPage = await page.evaluate(async (content) => {
       const result = await window.QVRtoMorvane.convertFileBytes(new Uint8Array(content));
       return result ? Array.from(result) : null;
@@ -116,7 +119,7 @@ test('300 generated codes convert in the page exactly as qvrtomorvane-cli conver
     assert.deepEqual(inPage ? Buffer.from(inPage) : null, expected, path);
     convertedCount += expected ? 1 : 0;
   }
-  assert.ok(convertedCount > 250, `${convertedCount} of 300 converted`);
+  assert.ok(convertedCount > tried.length * 0.8, `${convertedCount} of ${tried.length} converted`);
   await page.close();
 });
 
@@ -250,7 +253,7 @@ for (const { name, code, row, inCode, inConversion, note, legend } of [
     note: '#5 was dropped: nothing of it is in the Morvane code.', legend: 'copied: 3 (plain)' },
   { name: 'a renumbered segment', code: exampleCode, row: 8, inCode: 's075.0.0.0.0.0.0.0.0.0.0.2.7.8.9',
     inConversion: 's005.0.0.0.0.0.0.0.0.0.0.1', note: '', legend: 'renumbered: 4 (dashed underline)' },
-  { name: 'beyond the first 64 KB', code: `107**${Array(1000).fill(long100).join('_')}`, row: 999, inCode: null,
+  { name: 'beyond what a pane shows', code: `107**${Array(1000).fill(long100).join('_')}`, row: 999, inCode: null,
     inConversion: null, note: '#1000 stands beyond the part of the code shown here.', legend: 'dropped: 1000 (struck through)' },
 ]) {
   test(`Conversion Details: ${name}`, async () => {
@@ -444,16 +447,33 @@ test('accessible in every state, light and dark', async () => {
 });
 
 // A video chosen by mistake is refused by its first bytes, whatever its
-// size, and a code too large for the page is refused with both sizes,
-// before either is read; the page goes on converting.
+// size, and a code too large for the page is refused with both sizes: the
+// page reads no more of either than the head it judges by. The page goes
+// on converting.
 test('the wrong file or one too large is refused before it is read', async () => {
   const page = await open(shared.browser);
+  await page.evaluate(() => {
+    window.bytesRead = 0;
+    const counted = (prototype, name, blobOf = (self) => self) => {
+      const original = prototype[name];
+      prototype[name] = function read(...args) {
+        window.bytesRead += blobOf(this, args).size;
+        return original.apply(this, args);
+      };
+    };
+    for (const name of ['arrayBuffer', 'text', 'stream'])
+      counted(Blob.prototype, name);
+    for (const name of ['readAsArrayBuffer', 'readAsText', 'readAsBinaryString', 'readAsDataURL'])
+      counted(FileReader.prototype, name, (self, [blob]) => blob);
+  });
+  const bytesRead = () => page.evaluate(() => window.bytesRead);
+  const { headBytes } = sessionConstants.numbers;
+
   const video = file('holiday.mp4', Buffer.from([0, 0, 0, 0x20, 0x66, 0x74, 0x79, 0x70]));
   truncateSync(video, Math.round(1.1 * 2 ** 30));
-  const started = Date.now();
   await chooseFile(page, video);
-  assert.ok(Date.now() - started < 1000, `${Date.now() - started} ms`);
   assert.equal((await state(page)).upper, invalidMessage);
+  assert.ok(await bytesRead() <= headBytes, `${await bytesRead()} bytes read of the video`);
 
   const large = file('large.txt', '107**zz1');
   truncateSync(large, 300 * 2 ** 20);
@@ -461,6 +481,7 @@ test('the wrong file or one too large is refused before it is read', async () =>
   const shown = await state(page);
   assert.deepEqual([shown.upper, shown.upperPlaceholder, shown.convert], ['', invalidMessage, false]);
   assert.equal(shown.message, 'large.txt holds 300 MB; codes of up to 256 MB can be converted here.');
+  assert.ok(await bytesRead() <= 2 * headBytes, `${await bytesRead()} bytes read of both`);
 
   await chooseFile(page, file('example.txt', exampleCode));
   await page.click('#convertPushButton');
@@ -469,54 +490,42 @@ test('the wrong file or one too large is refused before it is read', async () =>
   await page.close();
 });
 
-// A 10 MB code: the page shows its start and size, no step keeps it from
-// answering for long, and it converts within ten times the native
-// converter's time. How long the page's own thread was held is what a
-// timer that asks every 10 ms finds, the same in every engine.
-test('a 10 MB code stays responsive', async () => {
+// A 10 MB code: the session works in a thread of its own, so the page's
+// keeps answering while it converts (its timers go on ticking, where a
+// conversion in the page's own thread would hold them until it was done);
+// each pane lays out at most the start a pane shows, and says so; the
+// details go in as blocks that run on as one paragraph; Save gives the
+// whole code. How long each step holds the page is a figure of bench/.
+test('a 10 MB code is converted beside the page, which shows its start', async () => {
   const path = join(folder, 'large.txt');
   assert.equal(spawnSync(makeCodePath, ['10', path, '7']).status, 0);
-  let nativeMs = Infinity;
-  for (let run = 0; run < 3; ++run) {
-    const nativeStart = process.hrtime.bigint();
-    assert.equal(spawnSync(converterPath, [path, '-o', join(folder, 'large-converted.txt')]).status, 0);
-    nativeMs = Math.min(nativeMs, Number(process.hrtime.bigint() - nativeStart) / 1e6);
-  }
-
   const page = await open(shared.browser);
+  // The core is the worker's alone: the page's own script never loads it.
+  assert.equal(await page.evaluate(() => typeof createQvrToMorvane), 'undefined');
+  await chooseFile(page, path);
   await page.evaluate(() => {
-    let last = performance.now();
-    window.longestHold = 0;
+    window.ticksWhileBusy = 0;
     setInterval(() => {
-      const now = performance.now();
-      window.longestHold = Math.max(window.longestHold, now - last - 10);
-      last = now;
-    }, 10);
+      if ((document.body.dataset.busy ?? '0') !== '0')
+        window.ticksWhileBusy += 1;
+    }, 5);
   });
-  // The least of three tries of each step, so that what other work on the
-  // machine does to the page's thread is not counted as the page's own; on
-  // a machine busier than this one idle, each as much shorter as the native
-  // converter is slower right after it, or as other work left the page
-  // less of the machine during it, whichever is more.
-  const longest = { load: Infinity, convert: Infinity, details: Infinity };
-  let mostTaken = 1;
-  const measured = async (step, act) => {
-    await page.evaluate(() => { window.longestHold = 0; });
-    const stretch = await stretchOver(async () => {
-      await act();
-      await settled(page);
-      await new Promise((resolve) => setTimeout(resolve, 100));
-    });
-    mostTaken = Math.max(mostTaken, stretch);
-    const held = await page.evaluate(() => window.longestHold);
-    longest[step] = Math.min(longest[step], Math.round(held / Math.max(slowdown(), stretch)));
-  };
-  for (let attempt = 0; attempt < 3 && Object.values(longest).some((ms) => ms >= 100); ++attempt) {
-    await page.click('#clearPushButton');
-    await measured('load', () => chooseFile(page, path));
-    await measured('convert', () => page.click('#convertPushButton'));
-    await measured('details', () => openDetails(page));
-  }
+  await page.click('#convertPushButton');
+  await settled(page);
+  assert.ok(await page.evaluate(() => window.ticksWhileBusy) > 0, 'the page answered while the code was converted');
+  await openDetails(page);
+
+  const { previewBytes } = sessionConstants.numbers;
+  const laidOut = await page.evaluate(() => ({
+    panes: ['qvrCodeTextEdit', 'morvaneCodeTextEdit'].map((id) => new TextEncoder().encode(document.getElementById(id).value).length),
+    marked: [...document.querySelectorAll('.marked')].map((pane) => new TextEncoder().encode(pane.textContent).length),
+    notes: ['qvrCodeNote', 'morvaneCodeNote'].map((id) => document.getElementById(id).textContent),
+  }));
+  for (const bytes of [...laidOut.panes, ...laidOut.marked])
+    assert.ok(bytes > 0 && bytes <= previewBytes, `${bytes} bytes laid out`);
+  assert.match(laidOut.notes[0], /^Showing the first 16 KB of 10,485,\d{3} bytes/);
+  assert.match(laidOut.notes[1], /^Showing the first 16 KB of /);
+
   // Each marked code went in as blocks, a frame each; its lines run on as
   // one paragraph's would, at the width the blocks were made for and, once
   // the width changes, at the new one.
@@ -533,57 +542,10 @@ test('a 10 MB code stays responsive', async () => {
     });
   }, width);
   assert.deepEqual([await asOneParagraph(''), await asOneParagraph('30em')], [[true, true], [true, true]]);
-  const note = await page.textContent('#qvrCodeNote');
-  assert.match(note, /Showing the first 16 KB of 10,485,\d{3} bytes/);
+
   const saved = await save(page);
-  assert.deepEqual(saved.bytes, readFileSync(join(folder, 'large-converted.txt')));
-
-  const inPageMs = await page.evaluate(async (base64) => {
-    const binary = atob(base64);
-    const bytes = new Uint8Array(binary.length);
-    for (let i = 0; i < binary.length; ++i)
-      bytes[i] = binary.charCodeAt(i);
-    // The least of three, as for the native converter.
-    let least = Infinity;
-    for (let run = 0; run < 3; ++run) {
-      const handed = bytes.slice(); // the page hands its bytes over to the worker
-      const start = performance.now();
-      await window.QVRtoMorvane.convertFileBytes(handed);
-      least = Math.min(least, performance.now() - start);
-    }
-    return least;
-  }, readFileSync(path).toString('base64'));
-  console.log(`${engine}, 10 MB: page ${inPageMs.toFixed(0)} ms, native converter ${nativeMs.toFixed(0)} ms, `
-    + `longest hold of the page's thread (as on this machine idle): load ${longest.load} ms, Convert ${longest.convert} ms, Details ${longest.details} ms; `
-    + `other work left the page as little as 1/${mostTaken.toFixed(1)} of the machine`);
-  // The session works in its own thread: the page itself never stops
-  // answering for a tenth of a second.
-  for (const [step, ms] of Object.entries(longest))
-    assert.ok(ms < 100, `${step}: the page was held for ${ms} ms`);
-  assert.ok(inPageMs < 10 * Math.max(nativeMs, 20), `${inPageMs} ms in the page, ${nativeMs} ms native`);
+  assert.equal(spawnSync(converterPath, [path, '-o', join(folder, 'large-converted.txt')]).status, 0);
+  assert.ok(saved.bytes.equals(readFileSync(join(folder, 'large-converted.txt'))), 'Save gives the whole conversion');
+  assert.deepEqual(await page.problems(), []);
   await page.close();
-});
-
-// A cold start on a slow phone (Chromium's CPU slowed 6 times): from
-// navigation to the first paint, and to the converter being ready.
-test('cold start, 6 times slower', { skip: engine !== 'chromium' && 'the CPU is slowed through Chromium\'s DevTools' }, async () => {
-  const times = [];
-  for (let run = 0; run < 5; ++run) {
-    const page = await open(shared.browser, null);
-    await page.cdp('Emulation.setCPUThrottlingRate', { rate: 6 });
-    await page.goto(shared.server.url);
-    await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
-    times.push(await page.evaluate(() => ({
-      paint: Math.round(performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? -1),
-      ready: Math.round(Number(document.body.dataset.readyAt)),
-    })));
-    await page.close();
-  }
-  const range = (key) => `${Math.min(...times.map((time) => time[key]))}-${Math.max(...times.map((time) => time[key]))} ms`;
-  console.log(`cold start, CPU 6x slower: first paint ${range('paint')}, converter ready ${range('ready')}`);
-  // The middle one of five, on a machine busier than this one idle allowed
-  // as much longer as the native converter then takes.
-  const busy = slowdown();
-  const middle = (key) => times.map((time) => time[key]).sort((a, b) => a - b)[2];
-  assert.ok(middle('paint') < 1000 * busy && middle('ready') < 1500 * busy, `${JSON.stringify(times)}, ${busy}`);
 });
