@@ -90,7 +90,8 @@ test(`${everyCode ? 300 : 30} generated codes convert in the page exactly as qvr
   const paths = [];
   for (let seed = 1; seed <= 250; ++seed) {
     const path = join(codes, `code-${seed}.txt`);
-    assert.equal(spawnSync(makeCodePath, [String(0.0005 + (seed % 20) / 1000), path, String(seed)]).status, 0);
+    if (everyCode || seed % 10 === 1)
+      assert.equal(spawnSync(makeCodePath, [String(0.0005 + (seed % 20) / 1000), path, String(seed)]).status, 0);
     paths.push(path);
   }
   const alphabet = Buffer.from('__...0123456789-+ \n\r\r\nmrstachfdvbx\xc3\xa9\x80\xff', 'latin1');
@@ -104,20 +105,30 @@ test(`${everyCode ? 300 : 30} generated codes convert in the page exactly as qvr
     }
     paths.push(file(join('codes', `noise-${i}.txt`), Buffer.from(bytes)));
   }
-  spawnSync(converterPath, ['-d', converted, ...paths]);
   const tried = everyCode ? paths : paths.filter((path, index) => index % 10 === 0);
+  spawnSync(converterPath, ['-d', converted, ...tried]);
 
   const page = await open(shared.browser);
   let convertedCount = 0;
-  for (const path of tried) {
-    const inPage = await page.evaluate(async (content) => {
-      const result = await window.QVRtoMorvane.convertFileBytes(new Uint8Array(content));
-      return result ? Array.from(result) : null;
-    }, Array.from(readFileSync(path)));
-    const output = join(converted, path.split('/').pop());
-    const expected = existsSync(output) ? readFileSync(output) : null;
-    assert.deepEqual(inPage ? Buffer.from(inPage) : null, expected, path);
-    convertedCount += expected ? 1 : 0;
+  // As base64 both ways, a batch of codes at a time: the same steps, fewer
+  // trips through the automation.
+  for (let first = 0; first < tried.length; first += 25) {
+    const batch = tried.slice(first, first + 25);
+    const inPage = await page.evaluate(async (contents) => {
+      const results = [];
+      for (const content of contents) {
+        const bytes = Uint8Array.from(atob(content), (c) => c.charCodeAt(0));
+        const result = await window.QVRtoMorvane.convertFileBytes(bytes);
+        results.push(result ? btoa(Array.from(result, (b) => String.fromCharCode(b)).join('')) : null);
+      }
+      return results;
+    }, batch.map((path) => readFileSync(path).toString('base64')));
+    batch.forEach((path, index) => {
+      const output = join(converted, path.split('/').pop());
+      const expected = existsSync(output) ? readFileSync(output) : null;
+      assert.deepEqual(inPage[index] === null ? null : Buffer.from(inPage[index], 'base64'), expected, path);
+      convertedCount += expected ? 1 : 0;
+    });
   }
   assert.ok(convertedCount > tried.length * 0.8, `${convertedCount} of ${tried.length} converted`);
   await page.close();
