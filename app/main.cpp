@@ -1,9 +1,12 @@
+#include "app/startarguments.h"
 #include "app/ui_qvrtomorvane.h"
 #include "files/codefile.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMainWindow>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -21,9 +24,16 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
 #endif
 
+    const StartArguments start(QCoreApplication::arguments());
+    if (!start.usageError().isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("qvrtomorvane: ") + start.usageError()), stderr);
+        return 2;
+    }
+
     QMainWindow window;
     Ui::QVRtoMorvane form;
     form.setupUi(&window);
     window.show();
+    start.open(form);
     return app.exec();
 }

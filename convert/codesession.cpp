@@ -37,22 +37,32 @@ CodeSession::Ticket CodeSession::startLoad()
     return ++mLatestTicket;
 }
 
+CodeSession::LoadWords CodeSession::loadWordsOf(std::string_view name)
+{
+    if (name == clipboardName)
+        return {StepMessage::LoadedPaste, StepMessage::RefusedPasteVersion, StepMessage::RefusedPasteShape, false};
+    if (name == sharedName)
+        return {StepMessage::LoadedShare, StepMessage::RefusedShareVersion, StepMessage::RefusedShareShape, false};
+    return {StepMessage::Loaded, StepMessage::RefusedVersion, StepMessage::RefusedShape, true};
+}
+
 unsigned CodeSession::load(Ticket ticket, std::string bytes, std::string_view name)
 {
     if (!isCurrent(ticket))
         return 0;
     auto loaded = std::make_shared<Taken>();
     loaded->code = CodeText::decode(std::move(bytes));
-    const bool pasted = name == clipboardName;
+    const LoadWords words = loadWordsOf(name);
+    const auto said = [&](StepMessage::Kind kind) {
+        return words.named ? StepMessage(kind, {StepMessage::fileName(name)}) : StepMessage(kind);
+    };
     switch (Conversion::judge(loaded->code)) {
     case ConversionOutcome::Converted:
         break;
     case ConversionOutcome::VersionRejected:
-        return refuse(Upper::RefusedCode, pasted ? StepMessage(StepMessage::RefusedPasteVersion)
-                                                 : StepMessage(StepMessage::RefusedVersion, {StepMessage::fileName(name)}));
+        return refuse(Upper::RefusedCode, said(words.refusedVersion));
     case ConversionOutcome::Unconvertible:
-        return refuse(Upper::RefusedCode, pasted ? StepMessage(StepMessage::RefusedPasteShape)
-                                                 : StepMessage(StepMessage::RefusedShape, {StepMessage::fileName(name)}));
+        return refuse(Upper::RefusedCode, said(words.refusedShape));
     }
     loaded->name = name;
 
@@ -73,7 +83,22 @@ unsigned CodeSession::load(Ticket ticket, std::string bytes, std::string_view na
     mHeld = std::move(loaded);
     mUpper = Upper::Code;
     mSource = mHeld->name;
-    mMessage = pasted ? StepMessage(StepMessage::LoadedPaste) : StepMessage(StepMessage::Loaded, {StepMessage::fileName(name)});
+    mMessage = said(words.loaded);
+    return changes;
+}
+
+unsigned CodeSession::loadShared(Ticket ticket, std::string text)
+{
+    std::string message = CodeText::decode(std::move(text));
+    const std::optional<std::string_view> code = CodeText::onlyCodeIn(message);
+    if (!code)
+        return load(ticket, std::move(message), sharedName);
+    // A chat's line end around the code alone is no other word.
+    const bool alone = message.find_first_not_of(" \t\n") == std::size_t(code->data() - message.data())
+        && message.find_last_not_of(" \t\n") + 1 == std::size_t(code->data() - message.data()) + code->size();
+    const unsigned changes = load(ticket, std::string(*code), sharedName);
+    if (!alone && mUpper == Upper::Code && (changes & Message))
+        mMessage = StepMessage(StepMessage::LoadedFromShare);
     return changes;
 }
 
@@ -97,9 +122,9 @@ unsigned CodeSession::refuseCode(Ticket ticket, std::string_view name)
 {
     if (!isCurrent(ticket))
         return 0;
-    return refuse(Upper::RefusedCode, name == clipboardName
-                                          ? StepMessage(StepMessage::RefusedPasteVersion)
-                                          : StepMessage(StepMessage::RefusedVersion, {StepMessage::fileName(name)}));
+    const LoadWords words = loadWordsOf(name);
+    return refuse(Upper::RefusedCode, words.named ? StepMessage(words.refusedVersion, {StepMessage::fileName(name)})
+                                                  : StepMessage(words.refusedVersion));
 }
 
 // A refused code leaves the lower pane, Save and Copy with the conversion
@@ -185,12 +210,13 @@ const std::string &CodeSession::shownConversion() const
     return mShown ? *mShown->saved : nothing;
 }
 
-// "hero.txt" gives "hero-morvane.txt"; a pasted code "morvane-code.txt".
+// "hero.txt" gives "hero-morvane.txt"; a pasted or shared code
+// "morvane-code.txt".
 std::string CodeSession::saveName() const
 {
     if (!mShown)
         return {};
-    if (mShown->name == clipboardName)
+    if (!loadWordsOf(mShown->name).named)
         return "morvane-code.txt";
     std::string_view name = mShown->name;
     name = name.substr(name.find_last_of("/\\") + 1);

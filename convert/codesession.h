@@ -26,6 +26,8 @@ class CodeSession
 {
 public:
     static constexpr std::string_view clipboardName = "(clipboard)";
+    // What a text shared into the page (from a chat, say) is named by.
+    static constexpr std::string_view sharedName = "(shared)";
     // What the panes show when they hold nothing.
     static constexpr char emptyPlaceholder[] = "QVR Code will be displayed here...";
     static constexpr char lowerPlaceholder[] = "New Morvane Code will be displayed here...";
@@ -60,6 +62,11 @@ public:
     // returns dropped alike, then judged; the conversion is made when it is
     // first shown.
     unsigned load(Ticket ticket, std::string bytes, std::string_view name);
+    // A text shared into the page, named sharedName: the one QVR code it
+    // holds among other words, if it holds exactly one
+    // (CodeText::onlyCodeIn), and says so; else the text as it is, read as
+    // a paste is.
+    unsigned loadShared(Ticket ticket, std::string text);
     // A file that could not be read at all, and why; one too large to take,
     // with both sizes.
     unsigned refuseUnreadable(Ticket ticket, std::string_view name, std::string_view reason);
@@ -139,6 +146,15 @@ private:
     };
 
     bool isCurrent(Ticket ticket) const { return ticket == mLatestTicket; }
+    // What a load from a file, a paste or a share says, by the name it has.
+    struct LoadWords
+    {
+        StepMessage::Kind loaded;
+        StepMessage::Kind refusedVersion;
+        StepMessage::Kind refusedShape;
+        bool named; // the words name the file
+    };
+    static LoadWords loadWordsOf(std::string_view name);
     unsigned refuse(Upper upper, StepMessage message);
 
     Ticket mLatestTicket = 0;

@@ -256,3 +256,68 @@ std::string CodeText::previewNote(std::size_t codeSize)
     return "Showing the first " + std::to_string(previewBytes / 1024) + " KB of " + size
         + " bytes; Save and Copy give the whole code.";
 }
+
+namespace {
+
+// The blanks a chat puts between words: ASCII's, and the no-break and
+// ideographic spaces, in UTF-8.
+std::size_t blankAt(std::string_view text, std::size_t at)
+{
+    static constexpr std::string_view wide[] = {"\xc2\xa0", "\xe3\x80\x80"};
+    const char c = text[at];
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v')
+        return 1;
+    for (const std::string_view blank : wide)
+        if (text.substr(at, blank.size()) == blank)
+            return blank.size();
+    return 0;
+}
+
+// What may close a sentence or a quotation right after a code.
+std::string_view withoutClosers(std::string_view word)
+{
+    static constexpr std::string_view closers[] = {"\"", "'", "`", ")", "]", "}", ">", ",", ";", ":", "!", "?",
+                                                   "\xc2\xbb", "\xe2\x80\x9d", "\xe2\x80\x99"};
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (const std::string_view closer : closers) {
+            if (word.size() > closer.size() && word.substr(word.size() - closer.size()) == closer) {
+                word.remove_suffix(closer.size());
+                cut = true;
+            }
+        }
+    }
+    return word;
+}
+
+bool beginsWord(std::string_view text, std::size_t at)
+{
+    if (at == 0)
+        return true;
+    const auto before = static_cast<unsigned char>(text[at - 1]);
+    const bool partOfWord = (before >= '0' && before <= '9') || (before >= 'A' && before <= 'Z')
+        || (before >= 'a' && before <= 'z') || before == '_' || before == '.' || before == '*';
+    return !partOfWord;
+}
+
+} // namespace
+
+std::optional<std::string_view> CodeText::onlyCodeIn(std::string_view message)
+{
+    std::optional<std::string_view> found;
+    for (std::size_t at = 0; at + 3 <= message.size(); ++at) {
+        if (!beginsWord(message, at) || !Conversion::isAcceptedVersion(message.substr(at, 3)))
+            continue;
+        std::size_t end = at;
+        while (end < message.size() && blankAt(message, end) == 0)
+            ++end;
+        const std::string_view code = withoutClosers(message.substr(at, end - at));
+        if (Conversion::judge(code) == ConversionOutcome::Converted) {
+            if (found)
+                return std::nullopt;
+            found = code;
+        }
+        at = end;
+    }
+    return found;
+}

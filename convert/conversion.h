@@ -168,6 +168,14 @@ std::string encode(std::string text);
 inline constexpr std::size_t headBytes = 4096;
 bool mayBeginCode(std::string_view head);
 
+// The one QVR code a message holds among other words, as a chat hands it
+// over ("my character: 107**aa1.2.3_bc4.5.6.7.8 have fun"): a run of
+// characters up to the next blank that begins with an accepted version
+// where a word begins, loses the quotes, brackets and commas that close a
+// sentence around it (a dot is a code's own), and converts. Nothing when
+// the message holds no such code, or several.
+std::optional<std::string_view> onlyCodeIn(std::string_view message);
+
 // How much of a code a pane shows: all of it up to previewBytes, else its
 // start, never cut inside a character; and what says so beside the pane
 // (nothing for a code shown whole). Save and Copy always take all of it.

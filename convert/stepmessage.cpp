@@ -38,6 +38,14 @@ constexpr std::array<Words, StepMessage::KindCount> table{{
      "the convert button and choose Paste.", true},
     {StepMessage::SeveralFiles, "SeveralFiles", "Drop one file at a time.", true},
     {StepMessage::NotAFile, "NotAFile", "Only a file can be dropped here; to load a code as text, paste it.", true},
+    {StepMessage::LoadedShare, "LoadedShare", "Loaded the shared code.", false},
+    {StepMessage::LoadedFromShare, "LoadedFromShare", "Loaded the QVR code found in the shared text.", false},
+    {StepMessage::RefusedShareVersion, "RefusedShareVersion",
+     "The shared text is not a QVR code: it does not begin with 106 or 107.", true},
+    {StepMessage::RefusedShareShape, "RefusedShareShape",
+     "The shared text is not a QVR code: its header is incomplete or one of its segments is empty.", true},
+    {StepMessage::Shared, "Shared", "Morvane code shared.", false},
+    {StepMessage::NotShared, "NotShared", "The code could not be shared (%1): copy it instead.", true},
 }};
 
 constexpr bool inOrder()

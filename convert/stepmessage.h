@@ -32,6 +32,12 @@ public:
         ClipboardUnreadable,
         SeveralFiles,
         NotAFile,
+        LoadedShare,
+        LoadedFromShare,
+        RefusedShareVersion,
+        RefusedShareShape,
+        Shared,
+        NotShared,
         KindCount,
     };
 

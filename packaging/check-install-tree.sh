@@ -22,4 +22,9 @@ done
 desktop-file-validate "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 man --warnings -l "$share/man/man1/qvrtomorvane-cli.1.gz" >/dev/null
-echo "install tree: all files in place, desktop entry and metainfo valid"
+# A file manager's "Open with" for a text file offers the window: desktops
+# find it through the cache update-desktop-database builds from the entry.
+update-desktop-database "$share/applications"
+grep -q "^text/plain=.*$id\.desktop" "$share/applications/mimeinfo.cache" \
+    || { echo "the desktop entry does not open text files" >&2; exit 1; }
+echo "install tree: all files in place, desktop entry (opening text files) and metainfo valid"

@@ -11,3 +11,21 @@ done
 icotool -c -o qvrtomorvane.ico \
     icons/qvrtomorvane-16.png icons/qvrtomorvane-24.png icons/qvrtomorvane-32.png \
     icons/qvrtomorvane-48.png -r icons/qvrtomorvane-256.png
+
+# The same artwork on an opaque plate, for home screens: scaled about its
+# centre (130, 134.5 of 256), so that a launcher that shapes icons (a
+# maskable icon) keeps all of it inside its safe zone, the circle of 40% of
+# the icon's size about its centre (the artwork's corners lie 146.7 from
+# its centre: 0.68 of that is 99.8, within 102.4); and with a margin for
+# Safari's home screen, which shows no transparency.
+plated() {
+    local scale=$1 translate_x translate_y
+    translate_x=$(echo "128 - 130 * $scale" | bc -l)
+    translate_y=$(echo "128 - 134.5 * $scale" | bc -l)
+    sed -e "s|<g fill=\"#000000\">|<rect width=\"256\" height=\"256\" fill=\"#ffffff\"/><g fill=\"#000000\" transform=\"translate($translate_x $translate_y) scale($scale)\">|" \
+        qvrtomorvane.svg
+}
+for size in 192 512; do
+    plated 0.68 | rsvg-convert -w "$size" -h "$size" -o "icons/qvrtomorvane-maskable-$size.png"
+done
+plated 0.82 | rsvg-convert -w 180 -h 180 -o icons/qvrtomorvane-apple-touch-180.png

@@ -78,6 +78,11 @@ std::string TestFiles::converter()
     return systemPath(qEnvironmentVariable("QVRTOMORVANE_CLI", QStringLiteral(QVRTOMORVANE_CLI)));
 }
 
+std::string TestFiles::window()
+{
+    return systemPath(QStringLiteral(QVRTOMORVANE_WINDOW));
+}
+
 TestFiles::Run TestFiles::runConverter(const QStringList &arguments, const QByteArray &input)
 {
     std::vector<std::string> command{converter()};

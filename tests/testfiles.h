@@ -32,6 +32,8 @@ public:
     static Run run(const std::vector<std::string> &command, const QByteArray &input = QByteArray(),
                    const QString &inputFile = QString(), int timeoutSeconds = 300);
     static std::string converter();
+    // The window's program, to start as a process.
+    static std::string window();
 
     // A shell script run on the Linux system the tests run on, to its end;
     // what it wrote, or nothing where there is no Linux (Windows itself).

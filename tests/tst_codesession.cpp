@@ -138,3 +138,62 @@ INSTANTIATE_TEST_SUITE_P(Table, SessionSequence, testing::Range(std::size_t(0), 
                          });
 
 } // namespace
+
+namespace {
+
+// A text shared into the page, as a chat hands it over: the code it holds
+// among other words, when it holds exactly one; else the text as it is,
+// refused or not as a paste is.
+struct SharedText
+{
+    const char *title;
+    std::string text;
+    std::string upper; // what the upper pane shows
+    std::string message;
+};
+
+const std::string example = "107**aa1.2.3_bc4.5.6.7.8";
+const std::string refused = "The file you provided is not a valid QVR file!!";
+
+class ShareIntoTheSession : public testing::TestWithParam<SharedText>
+{
+};
+
+TEST_P(ShareIntoTheSession, TakesTheOneCodeItHolds)
+{
+    CodeSession session;
+    session.loadShared(session.startLoad(), GetParam().text);
+    EXPECT_EQ(session.upperText(), GetParam().upper);
+    EXPECT_EQ(session.message().text(), GetParam().message);
+    EXPECT_EQ(session.source(), session.upper() == CodeSession::Upper::Code ? "(shared)" : "");
+    if (session.upper() == CodeSession::Upper::Code) {
+        session.convert();
+        EXPECT_EQ(session.saveName(), "morvane-code.txt");
+    }
+}
+
+const std::string found = "Loaded the QVR code found in the shared text.";
+const std::string notACode = "The shared text is not a QVR code: it does not begin with 106 or 107.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, ShareIntoTheSession,
+    testing::Values(
+        SharedText{"code_alone", example, example, "Loaded the shared code."},
+        SharedText{"code_alone_with_line_ends", "\n" + example + "\r\n", example, "Loaded the shared code."},
+        SharedText{"among_words", "my character: " + example + " have fun", example, found},
+        SharedText{"on_a_line_of_its_own", "look!\n" + example + "\nbye", example, found},
+        SharedText{"in_quotes_ending_a_sentence", "try \"" + example + "\", it works", example, found},
+        SharedText{"in_brackets_after_a_no_break_space", "code:\xc2\xa0(" + example + ")!", example, found},
+        SharedText{"in_guillemets", "\xc2\xab" + example + "\xc2\xbb", example, found},
+        SharedText{"a_dot_stays_the_code_s", "mine: " + example + ".", example + ".", found},
+        SharedText{"inside_a_word_is_no_code", "id" + example + " ok", refused, notACode},
+        SharedText{"two_codes", "either " + example + " or 106**zz1", refused, notACode},
+        // As a paste would be: a code whose last segment runs on.
+        SharedText{"a_code_then_words", example + " or 106**zz1", example + " or 106**zz1", "Loaded the shared code."},
+        SharedText{"no_code", "see you tomorrow", refused, notACode},
+        SharedText{"a_version_without_a_code", "version 107 is out", refused, notACode},
+        SharedText{"only_a_refused_code", "108**aa1.2.3", refused, notACode},
+        SharedText{"code_with_an_empty_segment_among_words", "here 107**aa1__bc2 ok", refused, notACode}),
+    [](const testing::TestParamInfo<SharedText> &info) { return std::string(info.param.title); });
+
+} // namespace

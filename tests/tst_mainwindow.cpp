@@ -5,6 +5,7 @@
 #include "testfiles.h"
 #include "input/loadbutton.h"
 #include "input/qvrcode.h"
+#include "app/startarguments.h"
 #include "app/ui_qvrtomorvane.h"
 #include "windowtest.h"
 
@@ -71,6 +72,10 @@ private slots:
     void drop();
     void exitEndsEventLoop();
     void closingWindowEndsEventLoop();
+    void startedWithAFile_data();
+    void startedWithAFile();
+    void startedWithTooMuch_data();
+    void startedWithTooMuch();
 
 private:
     // Shortcuts reach the window only while it is active, which it is again
@@ -468,6 +473,83 @@ void tst_MainWindow::closingWindowEndsEventLoop()
 {
     QTimer::singleShot(0, mWindow.get(), [this] { mWindow->close(); });
     QCOMPARE(QApplication::exec(), 0);
+}
+
+// "qvrtomorvane hero.txt", as a file manager's "Open with" starts it: the
+// window opens with the file loaded exactly as the load dialog loads it, a
+// name typed relative to the current folder found there.
+void tst_MainWindow::startedWithAFile_data()
+{
+    QTest::addColumn<QString>("name");     // as given, in the test's folder
+    QTest::addColumn<QByteArray>("content"); // nothing: no such file
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a code") << QStringLiteral("hero.txt") << QByteArray("107**aa1.2.3") << QStringLiteral("107**aa1.2.3")
+                            << QStringLiteral("Loaded hero.txt.");
+    QTest::newRow("a name beyond ASCII") << QString::fromUtf8("h\xc3\xa9ros-\xe6\x97\xa5\xe6\x9c\xac.txt")
+                                         << QByteArray("106**zz1") << QStringLiteral("106**zz1")
+                                         << QString::fromUtf8("Loaded h\xc3\xa9ros-\xe6\x97\xa5\xe6\x9c\xac.txt.");
+    QTest::newRow("a relative name") << QStringLiteral("./sub/../hero.txt") << QByteArray("107**aa1.2.3")
+                                     << QStringLiteral("107**aa1.2.3") << QStringLiteral("Loaded hero.txt.");
+    QTest::newRow("a refused code") << QStringLiteral("old.txt") << QByteArray("108**aa1") << invalidMessage
+                                    << QStringLiteral("old.txt is not a QVR code: it does not begin with 106 or 107.");
+    QTest::newRow("a missing file") << QStringLiteral("gone.txt") << QByteArray() << QString()
+                                    << QStringLiteral("gone.txt could not be read: ");
+}
+
+void tst_MainWindow::startedWithAFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, upper);
+    QFETCH(QString, message);
+
+    QDir(mDir->path()).mkdir(QStringLiteral("sub"));
+    const QString file = QDir::cleanPath(path(name));
+    if (!content.isEmpty())
+        TestFiles::write(file, content);
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(mDir->path()));
+    const StartArguments start({QStringLiteral("qvrtomorvane"), name});
+    QDir::setCurrent(before);
+
+    QVERIFY(start.usageError().isEmpty());
+    QCOMPARE(QDir::cleanPath(*start.file()), file);
+    start.open(*mUi);
+    QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), upper);
+    const bool loaded = !content.isEmpty() && upper == QString::fromUtf8(content);
+    QCOMPARE(mUi->loadPathLabel->text(), loaded ? *start.file() : QString());
+    QVERIFY2(mUi->statusbar->currentMessage().startsWith(message), qPrintable(mUi->statusbar->currentMessage()));
+    QCOMPARE(mUi->convertPushButton->isEnabled(), loaded);
+}
+
+// Two files, or an option the window does not have, are a usage error:
+// said on the standard error, exit status 2, and no window.
+void tst_MainWindow::startedWithTooMuch_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("said");
+    QTest::newRow("two files") << QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt")}
+                               << QByteArray("qvrtomorvane: only one file can be opened\nUsage: qvrtomorvane [FILE]\n");
+    QTest::newRow("an option") << QStringList{QStringLiteral("--fast")}
+                               << QByteArray("qvrtomorvane: Unknown option 'fast'.\nUsage: qvrtomorvane [FILE]\n");
+}
+
+void tst_MainWindow::startedWithTooMuch()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, said);
+    std::vector<std::string> command{TestFiles::window(), "-platform", "offscreen"};
+    for (const QString &argument : arguments)
+        command.push_back(argument.toStdString());
+    const TestFiles::Run run = TestFiles::run(command, {}, {}, 60);
+    QCOMPARE(run.exitCode, 2);
+#ifndef Q_OS_WIN // a window program under Windows has no standard error to write to
+    QVERIFY2(run.err.contains(said), run.err);
+#else
+    Q_UNUSED(said);
+#endif
 }
 
 QTEST_MAIN(tst_MainWindow)

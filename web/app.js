@@ -18,6 +18,7 @@
     morvaneNote: $('morvaneCodeNote'),
     save: $('savePushButton'),
     copy: $('copyPushButton'),
+    share: $('sharePushButton'),
     clear: $('clearPushButton'),
     statusbar: $('statusbar'),
     summary: $('conversionSummaryLabel'),
@@ -109,6 +110,7 @@
       ui.path.textContent = view.source;
     if (changes & change.LowerPane) {
       showCode(ui.morvane, ui.morvaneNote, view.lowerPreview, view.lowerNote);
+      shareable = null;
       ui.details.open = false;
       shownDetails = null;
       delete ui.details.dataset.shown;
@@ -119,6 +121,10 @@
       ui.convert.disabled = !(view.controls & control.Convert);
       ui.save.disabled = !(view.controls & control.Save);
       ui.copy.disabled = !(view.controls & control.Copy);
+      // Only where the browser can share (a phone, mostly); Copy is the way
+      // elsewhere.
+      ui.share.hidden = !navigator.share;
+      ui.share.disabled = ui.copy.disabled || !shareable;
       ui.details.hidden = !(view.controls & control.Details);
       ui.summary.textContent = view.summary;
       // The next step is the primary button: Convert, then Save, else Load.
@@ -199,6 +205,12 @@
     counted(await handOver(await call('startLoad'), encoder.encode(pasted), session.words.clipboardName));
   }
 
+  // A text shared into the page: the session takes the code it holds.
+  async function loadShared(shared) {
+    const content = encoder.encode(shared);
+    counted(await call('loadShared', [await call('startLoad'), content], [content.buffer]));
+  }
+
   // Where the clipboard may not be read, says how to paste instead.
   async function pasteFromClipboard() {
     let pasted;
@@ -218,10 +230,42 @@
   // and a narrow screen brings Save, Copy and the status into view.
   async function convert() {
     show(await call('convert'));
+    await prepareShare();
     ui.morvane.disabled = false;
     ui.morvane.focus({ preventScroll: true });
     if (window.matchMedia('(max-width: 40rem)').matches)
       ui.statusbar.scrollIntoView({ block: 'nearest' });
+  }
+
+  // Sharing must start in the click itself, with nothing to wait for
+  // first: where the browser can share, the conversion shown is fetched
+  // for it as soon as it is shown.
+  let shareable = null;
+  async function prepareShare() {
+    if (!navigator.share || ui.copy.disabled)
+      return;
+    const { bytes, saveName } = await call('conversion');
+    shareable = { text: new TextDecoder().decode(bytes), file: new File([bytes], saveName, { type: 'text/plain' }) };
+    ui.share.disabled = false;
+  }
+
+  // As text, and as a .txt file where the browser shares files. A share
+  // the user cancels says nothing.
+  function share() {
+    if (!shareable)
+      return;
+    const { text, file } = shareable;
+    const withFile = navigator.canShare?.({ files: [file] }) ? { files: [file] } : {};
+    const sharing = navigator.share({ title: file.name, text, ...withFile });
+    step('share', async () => {
+      try {
+        await sharing;
+        await tell('Shared');
+      } catch (error) {
+        if (error?.name !== 'AbortError')
+          await tell('NotShared', 'the browser refused');
+      }
+    });
   }
 
   // Exactly the bytes qvrtomorvane-cli writes: UTF-8, no byte-order mark,
@@ -368,6 +412,7 @@
   ui.convert.addEventListener('click', () => step('convert', convert));
   ui.save.addEventListener('click', () => step('save', save));
   ui.copy.addEventListener('click', () => step('copy', copy));
+  ui.share.addEventListener('click', share);
   ui.clear.addEventListener('click', () => step('clear', async () => show(await call('clear'))));
   ui.details.addEventListener('toggle', () => step('details', showDetails));
   ui.detailsList.addEventListener('click', (event) => {
@@ -396,20 +441,55 @@
     step('paste', () => (pasted ? loadText(pasted) : tell('NothingToPaste')));
   });
 
-  // Served from a host, the page can be installed and then opens and
-  // converts with no network; opened from disk it asks for nothing at all.
+  // Served from a host, the page can be installed (with the icon Safari
+  // puts on a home screen) and then opens and converts with no network;
+  // opened from disk it asks for nothing at all.
   if (location.protocol === 'https:' || location.protocol === 'http:') {
-    const manifest = document.createElement('link');
-    manifest.rel = 'manifest';
-    manifest.href = 'manifest.webmanifest';
-    document.head.append(manifest);
+    for (const [rel, href] of [['manifest', 'manifest.webmanifest'], ['apple-touch-icon', 'apple-touch-icon.png']]) {
+      const link = document.createElement('link');
+      Object.assign(link, { rel, href });
+      document.head.append(link);
+    }
     navigator.serviceWorker?.register('sw.js').catch(() => {});
+    takeShared();
   }
+
+  // What a phone shared into the installed page (sw.js kept it): a file
+  // loads as a picked one, a text as the session takes shared texts. The
+  // address loses its ?shared, so that a reload shares nothing again.
+  async function takeShared() {
+    if (!new URLSearchParams(location.search).has('shared') || !window.caches)
+      return;
+    history.replaceState(null, '', location.pathname);
+    const cache = await caches.open('qvrtomorvane-shared');
+    const [file, said] = await Promise.all([cache.match('file'), cache.match('text')]);
+    await Promise.all([cache.delete('file'), cache.delete('text')]);
+    if (file) {
+      const name = decodeURIComponent(file.headers.get('x-name') ?? 'shared.txt');
+      const shared = new File([await file.blob()], name, { type: 'text/plain' });
+      step('load', () => loadFile(shared));
+    } else if (said) {
+      const { title, text: words, url } = await said.json();
+      step('load', () => loadShared([title, words, url].filter(Boolean).join('\n')));
+    }
+  }
+
+  // A .txt file opened with the installed page (its manifest's
+  // file_handlers) loads as a picked one.
+  async function openLaunched({ files }) {
+    if (files.length) {
+      const file = await files[0].getFile();
+      step('load', () => loadFile(file));
+    }
+  }
+  window.launchQueue?.setConsumer(openLaunched);
 
   // For the tests: the page's own way from a file's bytes to the bytes it
   // saves, through the session as a load and a Convert.
   window.QVRtoMorvane = {
     ready,
+    // What the browser's launch queue hands the page.
+    openLaunched,
     async convertFileBytes(content) {
       await ready;
       counted(await handOver(await call('startLoad'), content, 'bytes.txt'));

@@ -67,7 +67,8 @@ std::string constants()
                   {"Dropped", R::Dropped}}},
         {"numbers", {{"headBytes", CodeText::headBytes}, {"largestCode", largestCode},
                      {"previewBytes", CodeText::previewBytes}, {"messageMilliseconds", StepMessage::shownMilliseconds}}},
-        {"words", {{"clipboardName", S::clipboardName}, {"upperPlaceholder", S::emptyPlaceholder},
+        {"words", {{"clipboardName", S::clipboardName}, {"sharedName", S::sharedName},
+                   {"upperPlaceholder", S::emptyPlaceholder},
                    {"lowerPlaceholder", S::lowerPlaceholder},
                    {"fates", {R::fateName(R::Copied), R::fateName(R::Changed), R::fateName(R::Renumbered),
                               R::fateName(R::Dropped)}}}},
@@ -137,6 +138,11 @@ EMSCRIPTEN_KEEPALIVE unsigned qvr_load(CodeSession::Ticket ticket, char *bytes, 
 {
     const std::string source = taken(name, nameSize);
     return session().load(ticket, taken(bytes, size), source);
+}
+
+EMSCRIPTEN_KEEPALIVE unsigned qvr_load_shared(CodeSession::Ticket ticket, char *text, std::size_t size)
+{
+    return session().loadShared(ticket, taken(text, size));
 }
 
 EMSCRIPTEN_KEEPALIVE unsigned qvr_refuse_unreadable(CodeSession::Ticket ticket, char *name, std::size_t nameSize,

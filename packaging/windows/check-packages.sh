@@ -53,6 +53,10 @@ done
 [ -z "$(ls -A "$work/bare" | grep saving)" ] || { echo "left behind: $(ls -A "$work/bare")" >&2; exit 1; }
 echo "the unpacked zip's converter replaces files named bare and keeps their permissions"
 
+# The user's editor opens .txt files, as Windows has it for a user who
+# chose one: the installer must leave that as it is.
+editor='HKCU\Software\Classes\.txt'
+wine reg add "$editor" /ve /d "TheirEditor.txt" /f >/dev/null
 wine "$installer" /S
 wineserver -w
 windows_home=$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")
@@ -65,6 +69,18 @@ wine reg query "$key" >/dev/null
 wine "$installed/qvrtomorvane-cli.exe" "$(winepath -w "$source/tests/data/example-code.txt")" > "$work/installed.txt"
 cmp "$work/installed.txt" "$work/linux/example.txt"
 echo "installed in $installed: the converter agrees with the Linux one"
+
+# "Open with" for .txt lists the window, for this user, and opens the file
+# with it; .txt still opens with the user's editor.
+registered() { wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | grep -F "REG_SZ" | sed 's/.*REG_SZ *//'; }
+command=$(registered 'HKCU\Software\Classes\Applications\qvrtomorvane.exe\shell\open\command')
+expected="\"$(winepath -w "$installed/qvrtomorvane.exe")\" \"%1\""
+[ "$command" = "$expected" ] || { echo "Open with runs <$command>, not <$expected>" >&2; exit 1; }
+wine reg query 'HKCU\Software\Classes\Applications\qvrtomorvane.exe\SupportedTypes' /v .txt >/dev/null
+wine reg query 'HKCU\Software\Classes\.txt\OpenWithProgids' /v QVRtoMorvane.CodeFile >/dev/null
+[ "$(registered 'HKCU\Software\Classes\QVRtoMorvane.CodeFile\shell\open\command')" = "$expected" ]
+[ "$(registered "$editor")" = "TheirEditor.txt" ] || { echo ".txt no longer opens with the user's editor" >&2; exit 1; }
+echo "Open with lists the window for .txt files; they still open with the user's editor"
 
 # The window starts, on a virtual X server with Windows' own platform
 # plugin as shipped: its main window appears, titled as it should be (a
@@ -85,7 +101,11 @@ echo "the installed window starts"
 
 wine "$installed/Uninstall.exe" /S
 wineserver -w
-if [ -e "$installed" ] || [ -e "$shortcut" ] || wine reg query "$key" >/dev/null 2>&1; then
+if [ -e "$installed" ] || [ -e "$shortcut" ] || wine reg query "$key" >/dev/null 2>&1 \
+    || wine reg query 'HKCU\Software\Classes\Applications\qvrtomorvane.exe' >/dev/null 2>&1 \
+    || wine reg query 'HKCU\Software\Classes\QVRtoMorvane.CodeFile' >/dev/null 2>&1 \
+    || wine reg query 'HKCU\Software\Classes\.txt\OpenWithProgids' /v QVRtoMorvane.CodeFile >/dev/null 2>&1 \
+    || [ "$(registered "$editor")" != "TheirEditor.txt" ]; then
     echo "the uninstaller left something behind:" >&2
     ls -la "$installed" "$shortcut" 2>&1 >&2 || true
     exit 1

@@ -36,10 +36,11 @@ test('opens from disk and from a static host with no error and no request', asyn
     assert.equal((await state(page)).lower, exampleConverted);
     assert.deepEqual(await page.problems(), [], url);
     // From disk nothing at all; from a host only what installing it needs.
-    const beside = url === pageUrl ? [] : ['manifest.webmanifest', 'sw.js'].map((name) => url + name);
+    const beside = url === pageUrl ? [] : ['manifest.webmanifest', 'sw.js', 'apple-touch-icon.png'].map((name) => url + name);
     assert.deepEqual((await page.requests()).filter((request) => request !== url && !/^(data|blob):/.test(request)
       && !beside.includes(request)), [], url);
-    const installing = ['/', '/index.html', '/manifest.webmanifest', '/sw.js', '/icon-192.png', '/icon-512.png'];
+    const installing = ['/', '/index.html', '/manifest.webmanifest', '/sw.js', '/icon-192.png', '/icon-512.png',
+      '/icon-maskable-192.png', '/icon-maskable-512.png', '/apple-touch-icon.png'];
     assert.deepEqual(shared.server.asked.slice(asked).filter((path) => !installing.includes(path)), [], url);
     await page.close();
   }
@@ -392,20 +393,28 @@ test('installable, and converts offline once served', async () => {
   const manifestUrl = await page.evaluate(() => document.querySelector('link[rel=manifest]').href);
   const manifest = await (await fetch(manifestUrl)).json();
   assert.deepEqual([manifest.name, manifest.start_url, manifest.display], ['QVRtoMorvane', './', 'standalone']);
-  for (const icon of manifest.icons) {
-    const response = await fetch(new URL(icon.src, manifestUrl).href);
-    assert.equal(response.headers.get('content-type'), 'image/png');
-    assert.ok(['192x192', '512x512'].includes(icon.sizes));
+  // Launchers that shape icons get one with room around the artwork, and
+  // Safari's home screen its touch icon.
+  assert.deepEqual(manifest.icons.map(({ sizes, purpose }) => `${sizes} ${purpose}`),
+    ['192x192 any', '512x512 any', '192x192 maskable', '512x512 maskable']);
+  const touchIcon = await page.evaluate(() => document.querySelector('link[rel=apple-touch-icon]').href);
+  for (const src of [...manifest.icons.map((icon) => new URL(icon.src, manifestUrl).href), touchIcon]) {
+    const response = await fetch(src);
+    assert.equal(response.headers.get('content-type'), 'image/png', src);
     // The policy the page itself has lets the icon in.
     assert.ok(await page.evaluate((src) => new Promise((resolve) => {
       const image = new Image();
       image.onload = () => resolve(true);
       image.onerror = () => resolve(false);
       image.src = src;
-    }), new URL(icon.src, manifestUrl).href), icon.src);
+    }), src), src);
   }
   if (engine === 'chromium') {
-    // A test's browser context is incognito, which is no reason of the page's.
+    // Chromium's own verdict: nothing in the manifest it could not take,
+    // and nothing that stops an install (a test's browser context is
+    // incognito, which is no reason of the page's).
+    const { errors } = await page.cdp('Page.getAppManifest');
+    assert.deepEqual(errors, []);
     const { installabilityErrors } = await page.cdp('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors.map(({ errorId }) => errorId).filter((id) => id !== 'in-incognito'), []);
   }
