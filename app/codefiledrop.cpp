@@ -6,23 +6,27 @@
 #include <QUrl>
 #include <QWidget>
 
-CodeFileDrop::CodeFileDrop(QWidget *window, std::function<void(const QString &)> load)
+CodeFileDrop::CodeFileDrop(QWidget *window, std::function<void(const QString &)> load,
+                           std::function<void(const QStringList &)> convertSeveral)
     : QObject(window)
     , mLoad(std::move(load))
+    , mConvertSeveral(std::move(convertSeveral))
 {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
 }
 
-QString CodeFileDrop::droppedFile(const QMimeData *data)
+QStringList CodeFileDrop::droppedPaths(const QMimeData *data)
 {
     if (!data || !data->hasUrls())
-        return QString();
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
-        return QString();
-    const QString path = urls.first().toLocalFile();
-    return QFileInfo(path).isDir() ? QString() : path;
+        return {};
+    QStringList paths;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
 }
 
 bool CodeFileDrop::eventFilter(QObject *watched, QEvent *event)
@@ -31,7 +35,7 @@ bool CodeFileDrop::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDropEvent *>(event);
-        if (droppedFile(drag->mimeData()).isEmpty())
+        if (droppedPaths(drag->mimeData()).isEmpty())
             drag->ignore();
         else
             drag->acceptProposedAction();
@@ -39,13 +43,16 @@ bool CodeFileDrop::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QString path = droppedFile(drop->mimeData());
-        if (path.isEmpty()) {
+        const QStringList paths = droppedPaths(drop->mimeData());
+        if (paths.isEmpty()) {
             drop->ignore();
             return true;
         }
         drop->acceptProposedAction();
-        mLoad(path);
+        if (paths.size() == 1 && !QFileInfo(paths.front()).isDir())
+            mLoad(paths.front());
+        else
+            mConvertSeveral(paths);
         return true;
     }
     default:

@@ -8,23 +8,27 @@
 
 class QMimeData;
 
-// Lets one local file be dropped on a window, to be loaded as if it had
-// been chosen in the open dialog. Anything else is refused at the border.
+// Lets local files be dropped on a window: one file is loaded as if it had
+// been chosen in the open dialog, several files or a folder are converted
+// as a batch. Anything else is refused at the border.
 class CodeFileDrop : public QObject
 {
     Q_OBJECT
 
 public:
-    CodeFileDrop(QWidget *window, std::function<void(const QString &)> load);
+    CodeFileDrop(QWidget *window, std::function<void(const QString &)> load,
+                 std::function<void(const QStringList &)> convertSeveral);
 
-    // The one local file the data names, or an empty string.
-    static QString droppedFile(const QMimeData *data);
+    // The local files and folders the data names; empty when it names
+    // anything else too.
+    static QStringList droppedPaths(const QMimeData *data);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::function<void(const QString &)> mLoad;
+    std::function<void(const QStringList &)> mConvertSeveral;
 };
 
 #endif // CODEFILEDROP_H

@@ -61,9 +61,9 @@ void runDialog()
 
 } // namespace
 
-QString Ui_QVRtoMorvane::translated(const char *text)
+QString Ui_QVRtoMorvane::translated(const char *text, int count)
 {
-    return QCoreApplication::translate("QVRtoMorvane", text);
+    return QCoreApplication::translate("QVRtoMorvane", text, nullptr, count);
 }
 
 void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
@@ -104,7 +104,8 @@ void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
     menuFile->addAction(actionAbout);
     buildEditMenu(window);
     buildStatusLabels();
-    codeFileDrop = new CodeFileDrop(window, [this](const QString &path) { loadCodeFile(path); });
+    codeFileDrop = new CodeFileDrop(window, [this](const QString &path) { loadCodeFile(path); },
+                                    [this, window](const QStringList &paths) { convertSeveralCodes(window, paths); });
 
     retranslateUi(window);
     QMetaObject::connectSlotsByName(window);
@@ -278,6 +279,7 @@ void Ui_QVRtoMorvane::retranslateUi(QMainWindow *window)
     menuEdit->setTitle(translated("Edit"));
     actionPasteCode->setText(translated("Paste QVR Code"));
     actionPasteCode->setShortcut(QKeySequence(translated("Ctrl+V")));
+    actionConvertSeveralCodes->setText(translated("Convert Several Codes..."));
     actionCopyConvertedCode->setText(translated("Copy Morvane Code"));
     actionCopyConvertedCode->setShortcut(QKeySequence(translated("Ctrl+Shift+C")));
     actionConversionDetails->setText(translated("Conversion Details"));
@@ -289,6 +291,8 @@ void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
     menuEdit->setObjectName(QString::fromUtf8("menuEdit"));
     actionPasteCode = new QAction(window);
     actionPasteCode->setObjectName(QString::fromUtf8("actionPasteCode"));
+    actionConvertSeveralCodes = new QAction(window);
+    actionConvertSeveralCodes->setObjectName(QString::fromUtf8("actionConvertSeveralCodes"));
     actionCopyConvertedCode = new QAction(window);
     actionCopyConvertedCode->setObjectName(QString::fromUtf8("actionCopyConvertedCode"));
     actionCopyConvertedCode->setEnabled(savePushButton->isEnabled());
@@ -297,10 +301,13 @@ void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)
     actionConversionDetails->setEnabled(savePushButton->isEnabled());
     menuBar->addAction(menuEdit->menuAction());
     menuEdit->addAction(actionPasteCode);
+    menuEdit->addAction(actionConvertSeveralCodes);
     menuEdit->addAction(actionCopyConvertedCode);
     menuEdit->addAction(actionConversionDetails);
 
     QObject::connect(actionPasteCode, &QAction::triggered, actionPasteCode, [this] { pasteCode(); });
+    QObject::connect(actionConvertSeveralCodes, &QAction::triggered, actionConvertSeveralCodes,
+                     [this, window] { chooseSeveralCodes(window); });
     QObject::connect(actionCopyConvertedCode, &QAction::triggered, actionCopyConvertedCode,
                      [this] { copyConvertedCode(); });
     QObject::connect(actionConversionDetails, &QAction::triggered, actionConversionDetails,

@@ -64,6 +64,9 @@ public:
     // a code file dropped on the window.
     QMenu *menuEdit;
     QAction *actionPasteCode;
+    // Several codes at once, into a folder; beside the one code the window
+    // holds, which a batch leaves as it is.
+    QAction *actionConvertSeveralCodes;
     QAction *actionCopyConvertedCode;
     // What the conversion changed and dropped: the summary in the status bar
     // once Convert shows the code, the segments in a dialog.
@@ -81,9 +84,12 @@ public:
     void loadCodeFile(const QString &path);
     // Text loaded as a file's text would be, named by source.
     void loadCodeText(const QString &text, const QString &source);
+    // Files and folders (their .txt files) converted into a folder the
+    // user chooses, as a batch.
+    void convertSeveralCodes(QMainWindow *window, const QStringList &paths);
 
 private:
-    static QString translated(const char *text);
+    static QString translated(const char *text, int count = -1);
     void buildRows();
     void buildEditMenu(QMainWindow *window);
     void buildStatusLabels();
@@ -103,6 +109,7 @@ private:
     void clearCodes();
     void pasteCode();
     void copyConvertedCode();
+    void chooseSeveralCodes(QMainWindow *window);
     void showConversionDetails(QMainWindow *window);
 };
 

@@ -3,16 +3,21 @@
 // widgets, names and texts) is built in ui_qvrtomorvane.cpp.
 #include "ui_qvrtomorvane.h"
 
+#include "app/batchview.h"
 #include "app/conversiondetailsview.h"
+#include "app/saidtext.h"
 #include "app/systempath.h"
+#include "convert/codebatch.h"
 #include "convert/conversion.h"
 #include "convert/convertbutton.h"
 #include "files/codefile.h"
+#include "forms/ui_batchdialog.h"
 #include "forms/ui_conversiondetails.h"
 #include "input/qvrcode.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
@@ -161,8 +166,7 @@ void Ui_QVRtoMorvane::showMessage(const StepMessage &message)
         statusbar->clearMessage();
         return;
     }
-    const QString text = fromUtf8(StepMessage::fill(translated(message.words().data()).toStdString(), message.values()));
-    statusbar->showMessage(text, message.failed() ? 0 : StepMessage::shownMilliseconds);
+    statusbar->showMessage(saidText(message), message.failed() ? 0 : StepMessage::shownMilliseconds);
 }
 
 void Ui_QVRtoMorvane::showConvertedCode()
@@ -230,4 +234,66 @@ void Ui_QVRtoMorvane::copyConvertedCode()
     } catch (const std::bad_alloc &) {
         showSession(session().tell(StepMessage(StepMessage::NotCopied, {std::strerror(ENOMEM)})));
     }
+}
+
+void Ui_QVRtoMorvane::chooseSeveralCodes(QMainWindow *window)
+{
+    const QStringList paths = QFileDialog::getOpenFileNames(window, translated("Select the codes to convert"), QString(),
+                                                            translated("Text Files (*.txt)"));
+    if (!paths.isEmpty())
+        convertSeveralCodes(window, paths);
+}
+
+// The codes go into a folder the user chooses, each under its own name
+// (a folder's codes below the folder's name); a file there is replaced
+// only on the user's word, asked once for all of them. The code the window
+// holds, its panes and its buttons stay as they are.
+void Ui_QVRtoMorvane::convertSeveralCodes(QMainWindow *window, const QStringList &paths)
+{
+    std::vector<CodeBatch::Input> inputs;
+    for (const QString &path : paths) {
+        const std::string source = systemPath(path);
+        if (!CodeFile::isFolder(source)) {
+            inputs.push_back({source, CodeFile::fileName(source)});
+            continue;
+        }
+        for (CodeFile::FoundFile &found : CodeFile::codeFilesBelow(source))
+            inputs.push_back({std::move(found.path), std::move(found.name)});
+    }
+    CodeBatch batch(std::move(inputs));
+    if (batch.size() == 0) {
+        QMessageBox::information(window, translated("Convert Several Codes"), saidText(batch.summary()));
+        return;
+    }
+    const QString folder = QFileDialog::getExistingDirectory(window, translated("Choose a folder for the Morvane codes"));
+    if (folder.isEmpty())
+        return;
+
+    int existing = 0;
+    for (const CodeBatch::Item &item : batch.items()) {
+        std::string target;
+        if (!CodeFile::pathBelow(systemPath(folder), item.target, target) && CodeFile::identity(target))
+            ++existing;
+    }
+    bool replaceExisting = false;
+    if (existing > 0) {
+        QMessageBox ask(QMessageBox::Question, translated("Convert Several Codes"),
+                        translated("%n of these codes would replace a file of the same name in %1.", existing)
+                            .arg(QDir::toNativeSeparators(folder)),
+                        QMessageBox::NoButton, window);
+        QPushButton *replace = ask.addButton(translated("Replace Them"), QMessageBox::AcceptRole);
+        QPushButton *skip = ask.addButton(translated("Skip Them"), QMessageBox::AcceptRole);
+        ask.addButton(QMessageBox::Cancel);
+        ask.setDefaultButton(skip);
+        ask.exec();
+        if (ask.clickedButton() != replace && ask.clickedButton() != skip)
+            return;
+        replaceExisting = ask.clickedButton() == replace;
+    }
+
+    QDialog dialog(window);
+    Ui_BatchDialog form;
+    form.setupUi(&dialog);
+    const BatchView view(form, &dialog, std::move(batch), folder, replaceExisting);
+    dialog.exec();
 }

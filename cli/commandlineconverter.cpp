@@ -1,5 +1,6 @@
 #include "commandlineconverter.h"
 
+#include "convert/codebatch.h"
 #include "convert/conversion.h"
 #include "convert/reportjson.h"
 
@@ -10,6 +11,8 @@ namespace {
 
 const std::string standardStream = "-";
 const std::string programName = "qvrtomorvane-cli";
+// A batch this long says how far it has come.
+constexpr std::size_t progressFrom = 10;
 
 const char helpText[] =
     "Usage: qvrtomorvane-cli [options] [--] [FILE...]\n"
@@ -21,7 +24,10 @@ const char helpText[] =
     "  -h, --help              Displays this help.\n"
     "  -v, --version           Displays version information.\n"
     "  -o, --output <file>     Write the converted code to <file>, replacing it whole.\n"
-    "  -d, --output-dir <dir>  Write each converted code to <dir>/<input file name>.\n"
+    "  -d, --output-dir <dir>  Write each converted code to <dir>/<input file name>;\n"
+    "                          a FILE that is a folder gives its .txt files, and\n"
+    "                          those of the folders in it, below <dir>/<folder>/.\n"
+    "                          A name taken twice is numbered: \"hero (2).txt\".\n"
     "  --report                Write to standard error, after the conversion, what\n"
     "                          became of the segments: a summary, then a line for\n"
     "                          every segment changed or dropped, with the reason.\n"
@@ -145,8 +151,12 @@ int CommandLineConverter::run(const std::vector<std::string> &arguments)
     }
 
     bool allConverted = true;
-    for (const std::string &input : options.inputs)
-        allConverted = convertOne(input) && allConverted;
+    if (options.outputDirectory) {
+        allConverted = convertBatch();
+    } else {
+        for (const std::string &input : options.inputs)
+            allConverted = convertOne(input, options.output) && allConverted;
+    }
     // One document: the object of the one input, or a list of them.
     if (options.reportJson)
         print(stderr, ReportJson::text(mJsonReports.size() == 1 ? mJsonReports.front() : mJsonReports));
@@ -161,9 +171,57 @@ void CommandLineConverter::report(const std::string &input, const std::string &m
         print(stderr, displayName(input) + ": " + message + "\n");
 }
 
+// The inputs into the output folder as every face converts several codes
+// (CodeBatch): in the order of their names, each under its own file name,
+// a name taken twice numbered ("hero (2).txt"). On a terminal a line says
+// how far a long batch has come.
+bool CommandLineConverter::convertBatch()
+{
+    std::vector<CodeBatch::Input> inputs;
+    bool allConverted = true;
+    for (const std::string &input : mOptions.inputs) {
+        if (!CodeFile::isFolder(input)) {
+            inputs.push_back({input, CodeFile::fileName(input)});
+            continue;
+        }
+        // A folder's code files, with the folder kept below the output.
+        const std::vector<CodeFile::FoundFile> found = CodeFile::codeFilesBelow(input);
+        if (found.empty()) {
+            const std::string said = "holds no .txt file to convert";
+            if (mOptions.reportJson)
+                mJsonReports.push_back(ReportJson::ofFailure(displayName(input), said));
+            else
+                report(input, said);
+            allConverted = false;
+        }
+        for (const CodeFile::FoundFile &file : found) {
+            if (const auto identity = CodeFile::identity(file.path))
+                mInputs.push_back(*identity);
+            inputs.push_back({file.path, file.name});
+        }
+    }
+    const CodeBatch batch(std::move(inputs));
+    const bool showProgress = batch.size() >= progressFrom && CodeFile::standardErrorIsTerminal();
+    for (std::size_t index = 0; index < batch.size(); ++index) {
+        const CodeBatch::Item &item = batch.items()[index];
+        if (showProgress)
+            print(stderr, "\rConverting " + std::to_string(index + 1) + " of " + std::to_string(batch.size()) + "\x1b[K");
+        std::string target;
+        if (const auto failure = CodeFile::pathBelow(*mOptions.outputDirectory, item.target, target)) {
+            report(item.source, "cannot create the folder for " + target + ": " + *failure);
+            allConverted = false;
+            continue;
+        }
+        allConverted = convertOne(item.source, target) && allConverted;
+    }
+    if (showProgress)
+        print(stderr, "\r\x1b[K");
+    return allConverted;
+}
+
 // Each input has one entry in the JSON report, whatever fails for it: its
 // report with the error beside it, or the error alone.
-bool CommandLineConverter::convertOne(const std::string &input)
+bool CommandLineConverter::convertOne(const std::string &input, const std::optional<std::string> &output)
 {
     ConversionReport conversionReport;
     const bool reporting = mOptions.report || mOptions.reportJson;
@@ -173,7 +231,7 @@ bool CommandLineConverter::convertOne(const std::string &input)
     try {
         const std::optional<std::string> code = readAndConvert(input, reporting ? &conversionReport : nullptr);
         converted = code.has_value();
-        done = converted && convertedOne(input, conversionReport, *code);
+        done = converted && convertedOne(input, output, conversionReport, *code);
     } catch (const std::bad_alloc &) {
         report(input, "out of memory");
         done = false;
@@ -185,8 +243,8 @@ bool CommandLineConverter::convertOne(const std::string &input)
     return done;
 }
 
-bool CommandLineConverter::convertedOne(const std::string &input, const ConversionReport &conversionReport,
-                                        const std::string &converted)
+bool CommandLineConverter::convertedOne(const std::string &input, const std::optional<std::string> &output,
+                                        const ConversionReport &conversionReport, const std::string &converted)
 {
     const Options &options = mOptions;
     if (options.report) {
@@ -194,10 +252,8 @@ bool CommandLineConverter::convertedOne(const std::string &input, const Conversi
             print(stderr, displayName(input) + ":\n");
         print(stderr, conversionReport.summary() + "\n" + conversionReport.details());
     }
-    if (options.output)
-        return writeTo(input, *options.output, converted);
-    if (options.outputDirectory)
-        return writeTo(input, CodeFile::pathInFolder(*options.outputDirectory, input), converted);
+    if (output)
+        return writeTo(input, *output, converted);
     // On a terminal the prompt that follows goes on a line of its own; a
     // file or a pipe gets the code's bytes exactly.
     const bool terminal = CodeFile::standardOutputIsTerminal() && !converted.empty() && converted.back() != '\n';
@@ -226,15 +282,12 @@ std::optional<std::string> CommandLineConverter::readAndConvert(const std::strin
         return std::nullopt;
     }
 
-    std::string code = CodeText::decode(std::move(read.bytes));
-    std::string converted;
-    const ConversionOutcome outcome = Conversion::convert(code, converted, conversionReport);
-    code = std::string(); // a large code need not be held twice while it is written
-    if (outcome != ConversionOutcome::Converted) {
+    ConversionResult converted = Conversion::convertFile(std::move(read.bytes), conversionReport);
+    if (converted.outcome != ConversionOutcome::Converted) {
         report(input, Conversion::invalidCodeMessage);
         return std::nullopt;
     }
-    return CodeText::encode(std::move(converted));
+    return std::move(converted.code);
 }
 
 bool CommandLineConverter::writeTo(const std::string &input, const std::string &path, const std::string &bytes)

@@ -36,8 +36,10 @@ private:
     static std::optional<std::string> parse(const std::vector<std::string> &arguments, Options &options);
     static std::optional<std::string> check(const Options &options);
 
-    bool convertOne(const std::string &input);
-    bool convertedOne(const std::string &input, const ConversionReport &conversionReport, const std::string &converted);
+    bool convertBatch();
+    bool convertOne(const std::string &input, const std::optional<std::string> &output);
+    bool convertedOne(const std::string &input, const std::optional<std::string> &output,
+                      const ConversionReport &conversionReport, const std::string &converted);
     std::optional<std::string> readAndConvert(const std::string &input, ConversionReport *report);
     bool writeTo(const std::string &input, const std::string &path, const std::string &bytes);
     // A problem with one input: a line on standard error, or an entry of the

@@ -46,6 +46,11 @@ bool isAcceptedVersion(std::string_view version);
 ConversionOutcome judge(std::string_view code);
 
 ConversionResult convert(std::string_view code);
+// A code file's bytes all the way to the bytes its conversion is saved as:
+// read as a file's text (CodeText::decode), converted, and encoded
+// (CodeText::encode); the code as read is let go before the conversion is
+// encoded. What the converter writes for a file, and a batch for each.
+ConversionResult convertFile(std::string bytes, ConversionReport *report = nullptr);
 // The same into a buffer the caller keeps, so a batch reuses one
 // allocation; out holds the converted code only when Converted. With a
 // report, it learns what became of every segment; without one the pass

@@ -102,3 +102,14 @@ ConversionOutcome Conversion::convert(std::string_view code, std::string &out, C
     out = pass.takeOutput();
     return outcome;
 }
+
+ConversionResult Conversion::convertFile(std::string bytes, ConversionReport *report)
+{
+    std::string code = CodeText::decode(std::move(bytes));
+    ConversionResult result;
+    result.outcome = convert(code, result.code, report);
+    code = std::string(); // a large code need not be held twice while it is encoded
+    if (result.outcome == ConversionOutcome::Converted)
+        result.code = CodeText::encode(std::move(result.code));
+    return result;
+}

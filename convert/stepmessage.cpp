@@ -46,6 +46,22 @@ constexpr std::array<Words, StepMessage::KindCount> table{{
      "The shared text is not a QVR code: its header is incomplete or one of its segments is empty.", true},
     {StepMessage::Shared, "Shared", "Morvane code shared.", false},
     {StepMessage::NotShared, "NotShared", "The code could not be shared (%1): copy it instead.", true},
+    {StepMessage::BatchConverted, "BatchConverted", "converted: %1", false},
+    {StepMessage::BatchConvertedRenamed, "BatchConvertedRenamed",
+     "converted into %2, since another code has the same name: %1", false},
+    {StepMessage::BatchRefusedVersion, "BatchRefusedVersion", "not a QVR code: it does not begin with 106 or 107", true},
+    {StepMessage::BatchRefusedShape, "BatchRefusedShape",
+     "not a QVR code: its header is incomplete or one of its segments is empty", true},
+    {StepMessage::BatchUnreadable, "BatchUnreadable", "could not be read: %1", true},
+    {StepMessage::BatchTooLarge, "BatchTooLarge", "holds %1; codes of up to %2 can be converted here", true},
+    {StepMessage::BatchNotWritten, "BatchNotWritten", "could not be written: %1", true},
+    {StepMessage::BatchKept, "BatchKept", "not converted: a file of its name was there already, and stays as it was",
+     false},
+    {StepMessage::BatchNotDone, "BatchNotDone", "not converted: the batch was stopped before it", false},
+    {StepMessage::BatchDone, "BatchDone", "Converted %1 of %2 codes.", false},
+    {StepMessage::BatchStopped, "BatchStopped",
+     "Stopped: converted %1 of %2 codes; every file written before is whole.", false},
+    {StepMessage::BatchEmpty, "BatchEmpty", "There are no .txt files to convert here.", true},
 }};
 
 constexpr bool inOrder()

@@ -38,6 +38,19 @@ public:
         RefusedShareShape,
         Shared,
         NotShared,
+        // What a batch of codes said (CodeBatch): of each code, then of all.
+        BatchConverted,
+        BatchConvertedRenamed,
+        BatchRefusedVersion,
+        BatchRefusedShape,
+        BatchUnreadable,
+        BatchTooLarge,
+        BatchNotWritten,
+        BatchKept,
+        BatchNotDone,
+        BatchDone,
+        BatchStopped,
+        BatchEmpty,
         KindCount,
     };
 

@@ -4,6 +4,7 @@
 // system does its own way is behind codefile_p.h.
 #include "codefile_p.h"
 
+#include "convert/codebatch.h"
 #include "convert/conversion.h"
 
 #include <algorithm>
@@ -324,9 +325,53 @@ std::optional<std::string> writeStandardOutput(std::string_view bytes)
     return writeAll(*standardStream(1), bytes);
 }
 
-std::string pathInFolder(const std::string &folder, const std::string &input)
+std::string fileName(const std::string &path)
 {
-    return pathString(fileSystemPath(folder) / fileSystemPath(input).filename());
+    return pathString(fileSystemPath(path).filename());
+}
+
+std::vector<FoundFile> codeFilesBelow(const std::string &folder)
+{
+    std::vector<FoundFile> found;
+    std::filesystem::path top = fileSystemPath(folder);
+    // "codes/" names the folder "codes", as "codes" does.
+    if (!top.has_filename())
+        top = top.parent_path();
+    const std::filesystem::path above = top.parent_path();
+    std::error_code failure;
+    for (auto entry = std::filesystem::recursive_directory_iterator(
+             top, std::filesystem::directory_options::skip_permission_denied, failure);
+         !failure && entry != std::filesystem::recursive_directory_iterator(); entry.increment(failure)) {
+        const std::string name = pathString(entry->path().filename());
+        if (entry->is_directory(failure) && !name.empty() && name.front() == '.') {
+            entry.disable_recursion_pending();
+            continue;
+        }
+        if (!entry->is_regular_file(failure))
+            continue;
+        std::string below = pathString(entry->path().lexically_relative(above));
+        if (std::filesystem::path::preferred_separator != '/')
+            std::replace(below.begin(), below.end(), char(std::filesystem::path::preferred_separator), '/');
+        if (CodeBatch::takesFromFolder(below))
+            found.push_back({pathString(entry->path()), std::move(below)});
+    }
+    return found;
+}
+
+bool isFolder(const std::string &path)
+{
+    std::error_code failure;
+    return std::filesystem::is_directory(fileSystemPath(path), failure);
+}
+
+std::optional<std::string> pathBelow(const std::string &folder, const std::string &name, std::string &path)
+{
+    std::filesystem::path below = fileSystemPath(folder);
+    StringTools::forEachPiece(name, '/', [&](std::string_view part) { below /= fileSystemPath(std::string(part)); });
+    path = pathString(below);
+    if (const std::string above = pathString(below.parent_path()); above != folder)
+        return createFolders(above);
+    return std::nullopt;
 }
 
 std::optional<std::string> createFolders(const std::string &path)

@@ -67,8 +67,10 @@ std::optional<std::string> write(const std::string &path, std::string_view bytes
 // The same to standard output, which may have been closed before the program
 // started.
 std::optional<std::string> writeStandardOutput(std::string_view bytes);
-// Whether standard output is a terminal, where a person reads it.
+// Whether standard output, or standard error, is a terminal, where a person
+// reads it.
 bool standardOutputIsTerminal();
+bool standardErrorIsTerminal();
 
 // Which file a path leads to, following links, so that a batch can tell an
 // input reached under another name (a hard or symbolic link) from a new file.
@@ -81,9 +83,25 @@ struct Identity
 std::optional<Identity> identity(const std::string &path);
 std::optional<Identity> standardInputIdentity();
 
-// Where a batch puts the conversion of input: in folder, under the input's
-// own file name.
-std::string pathInFolder(const std::string &folder, const std::string &input);
+// The file name of a path, as its system splits it ("\\" too on Windows).
+std::string fileName(const std::string &path);
+
+// The code files of a folder and of the folders in it, as a batch takes
+// them (CodeBatch::takesFromFolder; hidden folders are passed by), with
+// its name below the folder's parent ("codes/old/hero.txt", "/"
+// between folders), so that the folder itself is kept in the output.
+struct FoundFile
+{
+    std::string path;
+    std::string name;
+};
+std::vector<FoundFile> codeFilesBelow(const std::string &folder);
+// Whether a path names a folder.
+bool isFolder(const std::string &path);
+// The path of name ("codes/hero.txt", "/" between folders, as CodeBatch
+// gives it) below folder, with the folders it needs made; or why they could
+// not be.
+std::optional<std::string> pathBelow(const std::string &folder, const std::string &name, std::string &path);
 // Makes a folder and any missing folders above it; says why it could not.
 std::optional<std::string> createFolders(const std::string &path);
 

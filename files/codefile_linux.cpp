@@ -535,6 +535,11 @@ bool standardOutputIsTerminal()
     return !standardStreamClosed(1) && ::isatty(STDOUT_FILENO) == 1;
 }
 
+bool standardErrorIsTerminal()
+{
+    return !standardStreamClosed(2) && ::isatty(STDERR_FILENO) == 1;
+}
+
 std::unique_ptr<OpenFile> standardStream(int stream)
 {
     return std::make_unique<LinuxFile>(stream, false);

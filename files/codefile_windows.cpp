@@ -705,6 +705,12 @@ bool standardOutputIsTerminal()
     return isOpen(standardHandle(1)) && GetConsoleMode(standardHandle(1), &mode);
 }
 
+bool standardErrorIsTerminal()
+{
+    DWORD mode = 0;
+    return isOpen(standardHandle(2)) && GetConsoleMode(standardHandle(2), &mode);
+}
+
 // The library's UTF-8 form of a path, not the ANSI code page's.
 std::filesystem::path fileSystemPath(const std::string &path)
 {

@@ -14,14 +14,16 @@ class QFileDialog;
 class DialogDriver
 {
 public:
-    // Acts on the next modal widget of type T once it is up.
+    // Acts on the next modal widget of type T once it is up; with a name,
+    // on the next one of that object name.
     template<typename T>
-    static void whenModal(std::function<void(T *)> act)
+    static void whenModal(std::function<void(T *)> act, const QString &name = QString())
     {
         auto *timer = new QTimer;
         timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, [timer, act] {
-            if (auto *widget = qobject_cast<T *>(QApplication::activeModalWidget())) {
+        QObject::connect(timer, &QTimer::timeout, [timer, act, name] {
+            auto *widget = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (widget && (name.isEmpty() || widget->objectName() == name)) {
                 timer->stop();
                 timer->deleteLater();
                 act(widget);

@@ -429,24 +429,35 @@ void tst_MainWindow::drop_data()
     QTest::addColumn<QStringList>("urls");
     QTest::addColumn<QString>("plainText");
     QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("batch"); // asks where several codes go (tst_batches goes on)
 
-    QTest::newRow("one file") << QStringList{"code.txt"} << QString() << true;
-    QTest::newRow("several files") << QStringList{"code.txt", "other.txt"} << QString() << false;
-    QTest::newRow("folder") << QStringList{"folder"} << QString() << false;
-    QTest::newRow("web address") << QStringList{"https://example.org/code.txt"} << QString() << false;
-    QTest::newRow("plain text") << QStringList() << QStringLiteral("107**aa1.2.3") << false;
+    QTest::newRow("one file") << QStringList{"code.txt"} << QString() << true << false;
+    QTest::newRow("several files") << QStringList{"code.txt", "other.txt"} << QString() << false << true;
+    QTest::newRow("folder") << QStringList{"folder"} << QString() << false << true;
+    QTest::newRow("web address") << QStringList{"https://example.org/code.txt"} << QString() << false << false;
+    QTest::newRow("plain text") << QStringList() << QStringLiteral("107**aa1.2.3") << false << false;
 }
 
-// Drops land on the input pane, where a user aims; the window takes them.
+// Drops land on the input pane, where a user aims; the window takes one file
+// as its code, and several or a folder as codes to convert at once, which
+// leaves its code as it is.
 void tst_MainWindow::drop()
 {
     QFETCH(QStringList, urls);
     QFETCH(QString, plainText);
     QFETCH(bool, accepted);
+    QFETCH(bool, batch);
 
     TestFiles::write(path(QStringLiteral("code.txt")), "107**aa1.2.3");
     TestFiles::write(path(QStringLiteral("other.txt")), "107**zz");
     QDir(mDir->path()).mkdir(QStringLiteral("folder"));
+    TestFiles::write(path(QStringLiteral("folder/inside.txt")), "107**zz");
+    bool asked = false;
+    if (batch)
+        DialogDriver::whenModal<QFileDialog>([&](QFileDialog *dialog) {
+            asked = true;
+            dialog->reject();
+        });
     QMimeData data;
     QList<QUrl> list;
     for (const QString &url : urls)
@@ -456,7 +467,8 @@ void tst_MainWindow::drop()
     if (!plainText.isEmpty())
         data.setText(plainText);
 
-    QCOMPARE(WindowTest::drop(data), accepted);
+    QCOMPARE(WindowTest::drop(data), accepted || batch);
+    QCOMPARE(asked, batch);
 
     QCOMPARE(mUi->qvrCodeTextEdit->toPlainText(), accepted ? QStringLiteral("107**aa1.2.3") : QString());
     QCOMPARE(mUi->loadPathLabel->text(), accepted ? path(QStringLiteral("code.txt")) : QString());

@@ -29,6 +29,16 @@
     detailsConversion: $('detailsConversion'),
     detailsList: $('detailsList'),
     detailsNote: $('detailsNote'),
+    batchFiles: $('batchFilesButton'),
+    batchFolder: $('batchFolderButton'),
+    batchFilesInput: $('batchFilesInput'),
+    batchFolderInput: $('batchFolderInput'),
+    batchRun: $('batchRun'),
+    batchProgress: $('batchProgress'),
+    batchStatus: $('batchStatus'),
+    batchList: $('batchList'),
+    batchSave: $('batchSaveButton'),
+    batchStop: $('batchStopButton'),
   };
 
   const encoder = new TextEncoder();
@@ -396,6 +406,139 @@
         : !inConversion ? `#${position} stands beyond the part of the Morvane code shown here.` : '';
   }
 
+  // Several codes at once, beside the one code the page holds, which a
+  // batch leaves as it is: files picked or dropped, each under its own
+  // name, or a folder, its codes below its name and its folders kept. The
+  // session's worker converts them (CodeBatch, as the window and the
+  // converter do) into one zip, telling each code's fate as it goes.
+  const looseFiles = (files) => [...files].map((file) => ({ file, name: file.name, fromFolder: false }));
+  const folderFiles = (files) => [...files].map((file) => ({ file, name: file.webkitRelativePath || file.name,
+    fromFolder: Boolean(file.webkitRelativePath) }));
+
+  // A folder dropped: every file of it and of its folders, whatever their
+  // number (a folder hands its entries out a hundred at a time).
+  async function codesOfEntries(entries) {
+    const found = [];
+    const fileOf = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject));
+    const walk = async (entry, fromFolder) => {
+      if (entry.isFile) {
+        found.push({ file: await fileOf(entry), name: entry.fullPath.replace(/^\/+/, ''), fromFolder });
+        return;
+      }
+      const reader = entry.createReader();
+      for (;;) {
+        const some = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
+        if (!some.length)
+          break;
+        for (const inner of some)
+          await walk(inner, true);
+      }
+    };
+    for (const entry of entries)
+      await walk(entry, false);
+    return found;
+  }
+
+  // The page reads each file, a head first as for one code, and hands its
+  // bytes over; the worker converts it into the zip. A row for every code
+  // as the batch starts, each told its fate as it is settled; Stop ends
+  // the batch before its next code.
+  let batchZip = null;
+  let stoppingBatch = false;
+  async function convertSeveral(files) {
+    batchZip = null;
+    stoppingBatch = false;
+    ui.batchStatus.textContent = '';
+    ui.batchSave.disabled = true;
+    ui.batchStop.disabled = false;
+    ui.batchRun.hidden = false;
+    const items = await call('batchStart', [files.map(({ name, fromFolder }) => ({ name, fromFolder }))]);
+    const rows = items.map(({ target }) => {
+      const row = document.createElement('li');
+      row.append(target, ': ', document.createElement('span'));
+      row.lastChild.textContent = 'waiting';
+      return row;
+    });
+    ui.batchList.replaceChildren(...rows);
+    ui.batchProgress.max = Math.max(1, items.length);
+    ui.batchProgress.value = 0;
+    const showFate = (index, { fate, said }) => {
+      rows[index].dataset.fate = fate;
+      rows[index].classList.toggle('failed', ![session.batchFate.Converted, session.batchFate.Kept,
+        session.batchFate.NotDone].includes(fate));
+      rows[index].lastChild.textContent = said;
+    };
+    // Small files go over a few at a time, read together: a browser takes
+    // a while to hand each file over, and each trip to the worker costs
+    // more than converting a small code. A large file is judged by its head
+    // before it is read whole.
+    const { readWholeBelow, headBytes } = session.numbers;
+    const fileOf = (index) => files[items[index].source].file;
+    const small = (index) => index < items.length && fileOf(index).size < readWholeBelow;
+    const read = (file) => file.arrayBuffer().then((buffer) => new Uint8Array(buffer), () => null);
+    for (let index = 0; index < items.length;) {
+      if (stoppingBatch) {
+        (await call('batchStop', [index, items.length])).forEach((fate, offset) => showFate(index + offset, fate));
+        break;
+      }
+      let fates;
+      if (small(index)) {
+        const run = [];
+        while (run.length < 8 && small(index + run.length))
+          run.push(index + run.length);
+        const contents = await Promise.all(run.map((at) => read(fileOf(at))));
+        fates = await call('batchCodes', [run.map((at, k) => ({ index: at, content: contents[k] }))],
+          contents.filter(Boolean).map(({ buffer }) => buffer));
+      } else {
+        let fate = null;
+        try {
+          const head = new Uint8Array(await fileOf(index).slice(0, headBytes).arrayBuffer());
+          fate = await call('batchHead', [index, head, fileOf(index).size], [head.buffer]);
+          if (!fate) {
+            const content = new Uint8Array(await fileOf(index).arrayBuffer());
+            fate = await call('batchCode', [index, content], [content.buffer]);
+          }
+        } catch {
+          fate = await call('batchUnreadable', [index]);
+        }
+        fates = [fate];
+      }
+      fates.forEach((fate, offset) => showFate(index + offset, fate));
+      index += fates.length;
+      ui.batchProgress.value = index;
+    }
+    const { said, zip } = await call('batchEnd');
+    ui.batchProgress.value = ui.batchProgress.max;
+    ui.batchStatus.textContent = said;
+    ui.batchStop.disabled = true;
+    batchZip = zip;
+    ui.batchSave.disabled = !zip;
+  }
+
+  // Every converted code in one zip, under its name, folders kept.
+  function saveAll() {
+    const url = URL.createObjectURL(new Blob([batchZip], { type: 'application/zip' }));
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = 'morvane-codes.zip';
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  }
+
+  ui.batchFiles.addEventListener('click', () => ui.batchFilesInput.click());
+  ui.batchFolder.addEventListener('click', () => ui.batchFolderInput.click());
+  for (const [input, listed] of [[ui.batchFilesInput, looseFiles], [ui.batchFolderInput, folderFiles]]) {
+    input.addEventListener('change', () => {
+      const files = listed(input.files);
+      input.value = '';
+      step('batch', () => convertSeveral(files));
+    });
+  }
+  ui.batchStop.addEventListener('click', () => { stoppingBatch = true; });
+  ui.batchSave.addEventListener('click', saveAll);
+
   ui.load.addEventListener('click', () => ui.file.click());
   ui.paste.addEventListener('click', () => step('paste', pasteFromClipboard));
   // The upper box takes a paste (a long press on a phone offers it) and
@@ -421,19 +564,24 @@
       chooseSegment(button);
   });
 
-  // One file dropped anywhere on the page loads like a chosen one; several
-  // are refused, and nothing dropped ever replaces the page.
+  // Nothing dropped ever replaces the page.
   document.addEventListener('dragover', (event) => {
     event.preventDefault();
     event.dataTransfer.dropEffect = event.dataTransfer.types.includes('Files') ? 'copy' : 'none';
   });
+  // One file dropped anywhere on the page loads like a chosen one; several,
+  // or a folder, are converted as a batch.
   document.addEventListener('drop', (event) => {
     event.preventDefault();
-    const { files } = event.dataTransfer;
-    if (files.length === 1)
+    const { files, items } = event.dataTransfer;
+    // Entries are the drop's only while the event lasts.
+    const entries = [...items ?? []].map((item) => item.webkitGetAsEntry?.()).filter(Boolean);
+    if (files.length === 1 && !entries.some((entry) => entry.isDirectory))
       step('load', () => loadFile(files[0]));
+    else if (files.length > 0 || entries.length > 0)
+      step('batch', async () => convertSeveral(entries.length ? await codesOfEntries(entries) : looseFiles(files)));
     else
-      step('drop', () => tell(files.length > 1 ? 'SeveralFiles' : 'NotAFile'));
+      step('drop', () => tell('NotAFile'));
   });
   document.addEventListener('paste', (event) => {
     const pasted = event.clipboardData.getData('text/plain');

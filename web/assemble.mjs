@@ -5,13 +5,14 @@
 // script, that style and that worker, and no request at all.
 // Beside it, for a host that serves it: the service worker, its cache named
 // after the page it holds.
-//   node assemble.mjs TEMPLATE STYLE MODULE SESSION_WORKER SCRIPT ICON OUTPUT SERVICE_WORKER
+// The worker also holds fflate, which writes the zip of several codes.
+//   node assemble.mjs TEMPLATE STYLE MODULE FFLATE SESSION_WORKER SCRIPT ICON OUTPUT SERVICE_WORKER
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const [template, style, module, sessionWorker, script, icon, output, worker] = process.argv.slice(2);
+const [template, style, module, fflate, sessionWorker, script, icon, output, worker] = process.argv.slice(2);
 const read = (path) => readFileSync(path, 'utf8');
 
 // The session's own words for what the page shows before its worker is up
@@ -33,7 +34,7 @@ const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').dige
 
 const styleText = read(style);
 // A script may not hold "</script" inside the page; the module never does.
-const sessionText = `${read(module)}\n${read(sessionWorker)}`;
+const sessionText = `${read(module)}\n${read(fflate)}\n${read(sessionWorker)}`;
 const scriptText = read(script);
 for (const text of [sessionText, scriptText]) {
   if (text.includes('</script'))

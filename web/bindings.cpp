@@ -6,6 +6,7 @@
 // page reads the bytes right after it and before anything can grow memory.
 // The numbers and words the page uses are the session's own, handed over
 // by qvr_constants: the page holds no copy of them.
+#include "convert/codebatch.h"
 #include "convert/codesession.h"
 #include "convert/reportjson.h"
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -21,6 +23,14 @@ namespace {
 CodeSession &session()
 {
     static CodeSession instance;
+    return instance;
+}
+
+// Several codes at once (CodeBatch), beside the session, which a batch
+// leaves as it is: the latest one started.
+std::optional<CodeBatch> &batch()
+{
+    static std::optional<CodeBatch> instance;
     return instance;
 }
 
@@ -65,8 +75,13 @@ std::string constants()
         {"message", messages},
         {"fate", {{"Copied", R::Copied}, {"Changed", R::Changed}, {"Renumbered", R::Renumbered},
                   {"Dropped", R::Dropped}}},
+        {"batchFate", {{"Waiting", CodeBatch::Fate::Waiting}, {"Converted", CodeBatch::Fate::Converted},
+                       {"Refused", CodeBatch::Fate::Refused}, {"Unreadable", CodeBatch::Fate::Unreadable},
+                       {"TooLarge", CodeBatch::Fate::TooLarge}, {"NotWritten", CodeBatch::Fate::NotWritten},
+                       {"Kept", CodeBatch::Fate::Kept}, {"NotDone", CodeBatch::Fate::NotDone}}},
         {"numbers", {{"headBytes", CodeText::headBytes}, {"largestCode", largestCode},
-                     {"previewBytes", CodeText::previewBytes}, {"messageMilliseconds", StepMessage::shownMilliseconds}}},
+                     {"previewBytes", CodeText::previewBytes}, {"messageMilliseconds", StepMessage::shownMilliseconds},
+                     {"readWholeBelow", CodeBatch::readWholeBelow}}},
         {"words", {{"clipboardName", S::clipboardName}, {"sharedName", S::sharedName},
                    {"upperPlaceholder", S::emptyPlaceholder},
                    {"lowerPlaceholder", S::lowerPlaceholder},
@@ -99,6 +114,13 @@ std::string markedJson(const CodeSession::Marked &marked)
                        {"entries", std::move(entries)}, {"code", piecesOf(marked.code)},
                        {"conversion", piecesOf(marked.conversion)}};
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// What the last code of the batch converted into, until the next one.
+std::string &batchOutput()
+{
+    static std::string output;
+    return output;
 }
 
 // Where a text lies (its first byte, then its size, as two 32-bit words),
@@ -170,6 +192,75 @@ EMSCRIPTEN_KEEPALIVE unsigned qvr_tell(unsigned kind, char *value, std::size_t v
         kind = StepMessage::None;
     return session().tell(StepMessage(StepMessage::Kind(kind), said.empty() ? std::vector<std::string>()
                                                                                : std::vector<std::string>{said}));
+}
+
+// A batch of the codes named in a JSON list, each its source the index it
+// has there; answers with its items in the order they are converted:
+// [{"source", "target", "renamed"}].
+EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_batch_start(char *names, std::size_t size)
+{
+    static std::string built;
+    const Json listed = Json::parse(taken(names, size));
+    std::vector<CodeBatch::Input> inputs;
+    for (std::size_t index = 0; index < listed.size(); ++index)
+        inputs.push_back({std::to_string(index), listed[index].get<std::string>()});
+    batch().emplace(std::move(inputs));
+    Json items = Json::array();
+    for (const CodeBatch::Item &item : batch()->items())
+        items.push_back({{"source", std::stoul(item.source)}, {"target", item.target}, {"renamed", item.renamed}});
+    return where(built = items.dump(-1, ' ', false, Json::error_handler_t::replace));
+}
+
+// Whether a folder's file of this name is among its codes.
+EMSCRIPTEN_KEEPALIVE int qvr_batch_takes(char *name, std::size_t size)
+{
+    return CodeBatch::takesFromFolder(taken(name, size));
+}
+
+// A code's bytes, taken and freed: its fate, and the bytes its conversion
+// is saved as (qvr_batch_output) when it converted.
+EMSCRIPTEN_KEEPALIVE int qvr_batch_convert(unsigned index, char *bytes, std::size_t size)
+{
+    static std::string nothing;
+    batchOutput() = batch()->convert(index, taken(bytes, size)).value_or(nothing);
+    return int(batch()->items().at(index).fate);
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_batch_output()
+{
+    return where(batchOutput());
+}
+
+EMSCRIPTEN_KEEPALIVE void qvr_batch_refuse_code(unsigned index)
+{
+    batch()->refuseCode(index);
+}
+
+EMSCRIPTEN_KEEPALIVE void qvr_batch_refuse_unreadable(unsigned index, char *reason, std::size_t size)
+{
+    batch()->refuseUnreadable(index, taken(reason, size));
+}
+
+EMSCRIPTEN_KEEPALIVE void qvr_batch_refuse_too_large(unsigned index, double size)
+{
+    batch()->refuseTooLarge(index, std::uint64_t(size), largestCode);
+}
+
+EMSCRIPTEN_KEEPALIVE int qvr_batch_fate(unsigned index)
+{
+    return int(batch()->items().at(index).fate);
+}
+
+EMSCRIPTEN_KEEPALIVE void qvr_batch_stop()
+{
+    batch()->stop();
+}
+
+// What a code's fate says, or (for -1) what the whole batch says.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_batch_said(int index)
+{
+    static std::string built;
+    return where(built = (index < 0 ? batch()->summary() : batch()->items().at(std::size_t(index)).said).text());
 }
 
 // Takes the buffer and frees it.

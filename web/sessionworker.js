@@ -128,6 +128,97 @@
     },
   };
 
+  // Several codes at once (CodeBatch, beside the session), step by step as
+  // the page hands the files' bytes over: each judged by its first bytes,
+  // converted and stored in the zip before the next, so the worker holds a
+  // few small codes at a time, or one large one; the zip goes out as blobs,
+  // which the browser keeps outside the worker's memory. Stored, not
+  // compressed: codes are small, and compressing took longer than
+  // converting.
+  let zip = null;
+  let batchItems = [];
+  let zipParts = [];
+  let zipped = 0;
+  const batchSaid = (index) => decoder.decode(bytesAt(core._qvr_batch_said(index)));
+  const batchSettled = (index) => ({ fate: core._qvr_batch_fate(index), said: batchSaid(index) });
+  const batchSteps = {
+    // The codes in the order they are converted, each with the name its
+    // conversion takes; a folder's files are its codes alone, as on every
+    // face.
+    batchStart(listed) {
+      zipParts = [];
+      zipped = 0;
+      // Chunks become a blob a megabyte at a time: each blob is a trip to
+      // the browser, which would cost more than converting a small code.
+      let chunks = [];
+      let held = 0;
+      zip = new self.fflate.Zip((error, chunk, final) => {
+        if (error)
+          return;
+        chunks.push(chunk);
+        held += chunk.length;
+        if (final || held >= session.numbers.readWholeBelow * 16) {
+          zipParts.push(new Blob(chunks));
+          [chunks, held] = [[], 0];
+        }
+      });
+      const taken = listed.map(({ name }, source) => ({ name, source }))
+        .filter(({ name }, index) => !listed[index].fromFolder || core._qvr_batch_takes(...words(name)));
+      batchItems = JSON.parse(decoder.decode(bytesAt(core._qvr_batch_start(...words(JSON.stringify(
+        taken.map(({ name }) => name)))))));
+      return batchItems.map(({ source, target }) => ({ source: taken[source].source, target }));
+    },
+    // A code's first bytes and its size: its fate, or nothing when the rest
+    // is to be read.
+    batchHead(index, head, size) {
+      if (!core._qvr_may_begin_code(put(head), head.length))
+        core._qvr_batch_refuse_code(index);
+      else if (size > session.numbers.largestCode)
+        core._qvr_batch_refuse_too_large(index, size);
+      else
+        return null;
+      return batchSettled(index);
+    },
+    // A code read whole (a small one, whose head was not sent first).
+    batchCode(index, content) {
+      const head = content.subarray(0, session.numbers.headBytes);
+      const judged = batchSteps.batchHead(index, head, content.length);
+      if (judged)
+        return judged;
+      const fate = core._qvr_batch_convert(index, put(content), content.length);
+      if (fate === session.batchFate.Converted) {
+        zipped += 1;
+        // Made on Unix, a file anyone may read: Info-ZIP's unzip takes the
+        // name as UTF-8 then, as every other tool does anyway, where for a
+        // file made on MS-DOS (fflate's own choice) it mangles it.
+        const entry = Object.assign(new self.fflate.ZipPassThrough(batchItems[index].target),
+          { os: 3, attrs: 0o100644 * 0x10000 });
+        zip.add(entry);
+        entry.push(bytesAt(core._qvr_batch_output()).slice(), true);
+      }
+      return batchSettled(index);
+    },
+    batchUnreadable(index) {
+      core._qvr_batch_refuse_unreadable(index, ...words('the browser could not read it'));
+      return batchSettled(index);
+    },
+    // Several small codes in one trip: content null for one the browser
+    // could not read.
+    batchCodes(codes) {
+      return codes.map(({ index, content }) => (content ? batchSteps.batchCode(index, content)
+        : batchSteps.batchUnreadable(index)));
+    },
+    // Every code not yet converted stays so.
+    batchStop(from, count) {
+      core._qvr_batch_stop();
+      return Array.from({ length: count - from }, (_, offset) => batchSettled(from + offset));
+    },
+    batchEnd() {
+      zip.end();
+      return { said: batchSaid(-1), zip: zipped ? new Blob(zipParts) : null };
+    },
+  };
+
   const created = createQvrToMorvane();
   Promise.resolve(created.ready || created).then((module) => {
     core = module;
@@ -135,7 +226,7 @@
     self.onmessage = ({ data: { id, step, args } }) => {
       let result;
       try {
-        result = steps[step](...args);
+        result = (steps[step] ?? batchSteps[step])(...args);
       } catch (error) {
         self.postMessage({ id, error: String(error) });
         return;

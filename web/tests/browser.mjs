@@ -109,10 +109,11 @@ class Page {
     return this.evaluate(() => window.testHooks?.problems ?? []);
   }
 
-  // The download Save starts, as the page hands it to the browser.
-  async save() {
+  // The download a button starts (Save's), as the page hands it to the
+  // browser.
+  async save(selector = '#savePushButton') {
     const before = await this.evaluate(() => window.testHooks.downloads.length);
-    await this.click('#savePushButton');
+    await this.click(selector);
     await this.waitForFunction((before) => window.testHooks.downloads.length > before, before);
     const { name, base64 } = await this.evaluate((index) => window.testHooks.downloads[index], before);
     return { name, bytes: Buffer.from(base64, 'base64') };
@@ -184,6 +185,10 @@ class PlaywrightPage extends Page {
   }
 
   async save(open = () => this.page.click('#savePushButton')) {
+    if (typeof open === 'string') {
+      const selector = open;
+      open = () => this.page.click(selector);
+    }
     const [download] = await Promise.all([this.page.waitForEvent('download'), open()]);
     return { name: download.suggestedFilename(), bytes: readFileSync(await download.path()) };
   }
@@ -234,7 +239,7 @@ class PuppeteerPage extends Page {
   type(text) { return this.page.keyboard.type(text); }
   screenshot(path, fullPage) { return this.page.screenshot({ path, fullPage }); }
   async problems() { return [...this.seen]; }
-  async setFiles(selector, path) { await (await this.page.$(selector)).uploadFile(path); }
+  async setFiles(selector, paths) { await (await this.page.$(selector)).uploadFile(...[paths].flat()); }
   close() { return this.context.close(); }
 }
 
@@ -349,8 +354,10 @@ class WebDriverPage extends Page {
     await this.call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
   }
 
-  async setFiles(selector, path) {
-    await this.call('POST', `/element/${Object.values(await this.element(selector))[0]}/value`, { text: path });
+  // Several files as WebDriver gives them: one path to a line.
+  async setFiles(selector, paths) {
+    await this.call('POST', `/element/${Object.values(await this.element(selector))[0]}/value`,
+      { text: [paths].flat().join('\n') });
   }
 
   async screenshot(path) {
