@@ -36,7 +36,6 @@ constexpr std::array<Words, StepMessage::KindCount> table{{
     {StepMessage::ClipboardUnreadable, "ClipboardUnreadable",
      "This browser does not let the page read the clipboard: press Ctrl+V, or on a phone long-press the box above "
      "the convert button and choose Paste.", true},
-    {StepMessage::SeveralFiles, "SeveralFiles", "Drop one file at a time.", true},
     {StepMessage::NotAFile, "NotAFile", "Only a file can be dropped here; to load a code as text, paste it.", true},
     {StepMessage::LoadedShare, "LoadedShare", "Loaded the shared code.", false},
     {StepMessage::LoadedFromShare, "LoadedFromShare", "Loaded the QVR code found in the shared text.", false},

@@ -30,7 +30,6 @@ public:
         NotCopied,
         NothingToPaste,
         ClipboardUnreadable,
-        SeveralFiles,
         NotAFile,
         LoadedShare,
         LoadedFromShare,
