@@ -1,20 +1,22 @@
 // The page's figures in one engine (QVRTOMORVANE_ENGINE), as JSON on
 // standard output, for bench/table.mjs, which runs this once per engine:
-//   node bench/page.mjs CODE SMALL_CODE
+//   node bench/page.mjs CODE SMALL_CODE FOLDER
 // - convert: the page's own time (its user timings) to load and convert
 //   CODE, five times;
 // - holds: the longest the page's thread was held during each step (load,
 //   Convert, Conversion Details), for CODE and for SMALL_CODE, the floor;
+// - batch: the page's time to convert the codes of FOLDER into its zip,
+//   picked as files (every engine picks several), the least of three;
 // - coldStart (Chromium, whose CPU its DevTools slow down 6 times, as a
 //   cheap phone's): first paint and the converter ready, five cold starts,
 //   alternating with a bare page of the same size.
-import { mkdtempSync, statSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { chooseFile, engine, launch, open, pagePath, pageUrl, settled } from '../web/tests/browser.mjs';
 
-const [code, smallCode] = process.argv.slice(2);
+const [code, smallCode, batchFolder] = process.argv.slice(2);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const lastMeasure = (page, name) => page.evaluate((name) => {
   const entries = performance.getEntriesByName(`qvr-${name}`);
@@ -71,6 +73,20 @@ async function holds(browser, path) {
   return Object.fromEntries(Object.entries(tries).map(([step, ms]) => [step, median(ms)]));
 }
 
+async function batchTime(browser) {
+  const paths = readdirSync(batchFolder).sort().map((name) => join(batchFolder, name));
+  const times = [];
+  for (let run = 0; run < 3; ++run) {
+    const page = await open(browser);
+    await page.setFiles('#batchFilesInput', paths, null);
+    await page.waitForFunction(() => performance.getEntriesByName('qvr-batch').length > 0, undefined,
+      { timeout: 300000 });
+    times.push(await lastMeasure(page, 'batch'));
+    await page.close();
+  }
+  return Math.min(...times);
+}
+
 // A page as large as the converter's, but a heading and the rest inert
 // text: what the browser needs to paint a page of that size at all.
 function barePage() {
@@ -112,7 +128,7 @@ async function coldStarts(browser) {
 const browser = await launch();
 try {
   const result = { engine, convert: await convertTimes(browser), holds: await holds(browser, code),
-    smallHolds: await holds(browser, smallCode) };
+    smallHolds: await holds(browser, smallCode), batch: await batchTime(browser) };
   if (engine === 'chromium')
     result.coldStart = await coldStarts(browser);
   process.stdout.write(`${JSON.stringify(result)}\n`);

@@ -103,6 +103,29 @@ function benchmarks(program, filter) {
   return Object.fromEntries(results.map(({ run_name: name, real_time: time }) => [name.split('/').slice(0, 2).join('/'), time]));
 }
 
+// 1,000 codes of 10 KB, for every face's batch, and what the converter's
+// --output-dir takes for them: the floor of the batch rows.
+let batchFolder;
+let batchFloor;
+function batchRows() {
+  batchFolder = join(scratch, 'many');
+  mkdirSync(batchFolder);
+  execFileSync(bin('make_code'), ['--many', '1000', String(10 * 1024), batchFolder, '5']);
+  const largest = join(batchFolder, 'code-0001.txt');
+  const [all, alone] = alternating([[bin('qvrtomorvane-cli'), ['-d', join(scratch, 'batch'), batchFolder]],
+    [bin('qvrtomorvane-cli'), ['-d', join(scratch, 'alone'), largest]]]);
+  batchFloor = all.seconds;
+  row('converter --output-dir, 1,000 codes of 10 KB: peak memory', all.megabytes, 'the converter on one of them',
+    alone.megabytes, 'MB', 2);
+  const window = JSON.parse(spawnSync(bin('bench_window'), ['--benchmark_filter=^convertSeveral',
+    '--benchmark_format=json'], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'],
+    env: { ...process.env, QVRTOMORVANE_BATCH_FOLDER: batchFolder } }).stdout).benchmarks[0];
+  row('window: the same 1,000 codes into a folder', window.real_time / 1000, 'the converter\'s --output-dir',
+    batchFloor, 's', 6);
+  row('window: the same 1,000 codes: peak memory', window.allKB / 1024, 'the window converting one of them',
+    window.largestAloneKB / 1024, 'MB', 2);
+}
+
 function windowRows() {
   const core = benchmarks('bench_conversion', '^loadIntoSession/1/');
   const window = benchmarks('bench_window', '^(loadAndShow|showDetails)/1024/');
@@ -126,7 +149,7 @@ function pageRows() {
   const small = join(root, 'tests', 'data', 'example-code.txt');
   const limits = { chromium: 10, firefox: 10, webkit: 10 };
   for (const engine of engines()) {
-    const command = [process.execPath, join(root, 'bench', 'page.mjs'), code, small];
+    const command = [process.execPath, join(root, 'bench', 'page.mjs'), code, small, batchFolder];
     const display = engine === 'webkit' ? ['xvfb-run', '-a', '-s', '-screen 0 1600x1200x24'] : [];
     const [program, ...args] = [...display, ...command];
     const run = spawnSync(program, args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'inherit'],
@@ -137,6 +160,8 @@ function pageRows() {
     const [native] = alternating([[bin('qvrtomorvane-cli'), [code, '-o', join(scratch, 'native.txt')]]]);
     row(`page in ${engine}: a 10 MB code loaded and converted`, median(figures.convert) / 1000,
       'the converter on the same file', native.seconds, 's', limits[engine]);
+    row(`page in ${engine}: the same 1,000 codes into a zip`, figures.batch / 1000, 'the converter\'s --output-dir',
+      batchFloor, 's', 20);
     for (const step of ['load', 'convert', 'details']) {
       row(`page in ${engine}: longest hold of its thread, ${step}, 10 MB`, figures.holds[step],
         'the same with the example code', Math.max(1, figures.smallHolds[step]), 'ms');
@@ -171,6 +196,7 @@ function table() {
 try {
   converterRows();
   windowRows();
+  batchRows();
   pageRows();
 } finally {
   rmSync(scratch, { recursive: true, force: true });
