@@ -16,10 +16,6 @@
 
 namespace {
 
-QString translated(const char *text, int count = -1)
-{
-    return QCoreApplication::translate("BatchDialog", text, nullptr, count);
-}
 
 // A failure reads as one, whatever the colours.
 bool failed(CodeBatch::Fate fate)
@@ -38,10 +34,11 @@ BatchView::BatchView(Ui_BatchDialog &form, QDialog *dialog, CodeBatch batch, con
 {
     QList<QTreeWidgetItem *> rows;
     for (const CodeBatch::Item &item : batch.items())
-        rows << new QTreeWidgetItem({QString::fromStdString(item.target), translated("waiting")});
+        rows << new QTreeWidgetItem({QString::fromStdString(item.target), Ui_BatchDialog::tr("waiting")});
     mForm.codeTree->addTopLevelItems(rows);
     mForm.codeTree->resizeColumnToContents(0);
-    mForm.folderLabel->setText(translated("Converting %n code(s) into %1", int(batch.size()))
+    mForm.folderLabel->setText(Ui_BatchDialog::tr("Converting %n code(s) into %1", nullptr,
+                                                            int(batch.size()))
                                    .arg(QDir::toNativeSeparators(folder)));
     mForm.progressBar->setRange(0, int(batch.size()));
     mForm.progressBar->setValue(0);

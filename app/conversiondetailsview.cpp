@@ -1,5 +1,6 @@
 #include "conversiondetailsview.h"
 
+#include "app/saidtext.h"
 #include "forms/ui_conversiondetails.h"
 
 #include <QApplication>
@@ -19,11 +20,6 @@ namespace {
 
 using Fate = ConversionReport::Fate;
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("ConversionDetails", text);
-}
-
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -31,11 +27,7 @@ QString fromUtf8(std::string_view text)
 
 QString fateName(Fate fate)
 {
-    static const char *const names[] = {QT_TRANSLATE_NOOP("ConversionDetails", "copied"),
-                                        QT_TRANSLATE_NOOP("ConversionDetails", "changed"),
-                                        QT_TRANSLATE_NOOP("ConversionDetails", "renumbered"),
-                                        QT_TRANSLATE_NOOP("ConversionDetails", "dropped")};
-    return translated(names[fate]);
+    return saidText(ConversionReport::fateSaid(fate));
 }
 
 // Each fate has a line style of its own, so that colour is never all that
@@ -71,7 +63,7 @@ QString describe(const ConversionReport::Entry &mark)
 {
     return QStringLiteral("#%1 %2: %3: %4")
         .arg(mark.position)
-        .arg(fromUtf8(mark.segment), fateName(mark.fate), fromUtf8(mark.reason));
+        .arg(fromUtf8(mark.segment), fateName(mark.fate), saidText(mark.reason));
 }
 
 } // namespace
@@ -99,17 +91,13 @@ ConversionDetailsView::ConversionDetailsView(Ui_ConversionDetails &form, CodeSes
 // The four counts, each in the style it is marked in and in words.
 void ConversionDetailsView::fillLegend()
 {
-    static const char *const styles[] = {QT_TRANSLATE_NOOP("ConversionDetails", "plain"),
-                                         QT_TRANSLATE_NOOP("ConversionDetails", "underlined"),
-                                         QT_TRANSLATE_NOOP("ConversionDetails", "dashed underline"),
-                                         QT_TRANSLATE_NOOP("ConversionDetails", "struck through")};
     static const char *const decorations[] = {"none", "underline", "underline", "line-through"};
     QStringList parts;
     for (int fate = Fate::Copied; fate <= Fate::Dropped; ++fate) {
         parts << QStringLiteral("<span style=\"color: %1; text-decoration: %2\">%3</span>: %4 (%5)")
                      .arg(colourOf(Fate(fate)).name(), QLatin1String(decorations[fate]), fateName(Fate(fate)))
                      .arg(mMarked.counts[std::size_t(fate)])
-                     .arg(translated(styles[fate]));
+                     .arg(saidText(CodeSession::markStyle(Fate(fate))));
     }
     mForm.legendLabel->setText(parts.join(QStringLiteral(" &nbsp;·&nbsp; ")));
 }
@@ -143,18 +131,18 @@ void ConversionDetailsView::fillList()
     QList<QTreeWidgetItem *> rows;
     for (const ConversionReport::Entry &entry : mMarked.entries) {
         auto *row = new QTreeWidgetItem({QStringLiteral("#%1").arg(entry.position), fromUtf8(entry.segment),
-                                         fateName(entry.fate), fromUtf8(entry.reason)});
+                                         fateName(entry.fate), saidText(entry.reason)});
         row->setData(0, Qt::UserRole, qulonglong(entry.position));
         row->setForeground(2, colourOf(entry.fate));
         rows << row;
     }
     if (mMarked.unlisted > 0)
-        rows << new QTreeWidgetItem({QString(), translated("... and %1 more").arg(mMarked.unlisted)});
+        rows << new QTreeWidgetItem({QString(), saidText(CodeSession::moreUnlisted(mMarked.unlisted))});
     mForm.segmentTree->addTopLevelItems(rows);
     for (int column = 0; column < 3; ++column)
         mForm.segmentTree->resizeColumnToContents(column);
     if (rows.isEmpty())
-        mForm.noteLabel->setText(translated("Every segment was copied as it was."));
+        mForm.noteLabel->setText(saidText(CodeSession::allCopied()));
 }
 
 // The segment at position, marked in both codes and brought into view; or
@@ -183,11 +171,11 @@ void ConversionDetailsView::showSegment(std::size_t position)
         pane->setExtraSelections(selections);
     }
     if (found == mMarkOfPosition.end() || mInCode[found->second].start < 0)
-        note = translated("#%1 stands beyond the part of the code shown here.").arg(position);
+        note = saidText(CodeSession::unshown(CodeSession::Unshown::BeyondCode, position));
     else if (!mMarked.marks[found->second].output)
-        note = translated("#%1 was dropped: nothing of it is in the Morvane code.").arg(position);
+        note = saidText(CodeSession::unshown(CodeSession::Unshown::Dropped, position));
     else if (mInConversion[found->second].start < 0)
-        note = translated("#%1 stands beyond the part of the Morvane code shown here.").arg(position);
+        note = saidText(CodeSession::unshown(CodeSession::Unshown::BeyondConversion, position));
     mForm.noteLabel->setText(note);
 }
 

@@ -1,5 +1,6 @@
 #include "app/startarguments.h"
 #include "app/ui_qvrtomorvane.h"
+#include "app/windowlanguage.h"
 #include "files/codefile.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     // closed standard stream and receive the toolkit's messages.
     CodeFile::reserveStandardStreams();
     QApplication app(argc, argv);
+    WindowLanguage::install();
     // Lets desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qvrtomorvane.QVRtoMorvane"));
 #ifndef Q_OS_WIN

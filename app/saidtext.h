@@ -1,18 +1,32 @@
 #ifndef SAIDTEXT_H
 #define SAIDTEXT_H
 
+#include "convert/said.h"
 #include "convert/stepmessage.h"
 
 #include <QCoreApplication>
 #include <QString>
 
-// What the session or a batch says, in the user's words: the words through
-// translate, as every text of the window, with the values in their places.
+// What the core says (a step's message, a reason, a summary), in the user's
+// words: its words through the catalogues, by their context, and each
+// value the same, in their places. A text as it is stays as it is.
+inline QString saidText(const Said &said)
+{
+    if (said.isText())
+        return QString::fromStdString(said.text());
+    const std::string context(said.context());
+    const std::string words(said.words());
+    const QString translated = QCoreApplication::translate(context.c_str(), words.c_str(), nullptr,
+                                                           said.count() ? int(*said.count()) : -1);
+    std::vector<std::string> values;
+    for (const Said &value : said.values())
+        values.push_back(saidText(value).toStdString());
+    return QString::fromStdString(Said::fill(translated.toStdString(), values));
+}
+
 inline QString saidText(const StepMessage &message)
 {
-    const QByteArray words = QCoreApplication::translate("QVRtoMorvane", message.words().data()).toUtf8();
-    return QString::fromStdString(StepMessage::fill(std::string_view(words.constData(), std::size_t(words.size())),
-                                                    message.values()));
+    return saidText(message.said());
 }
 
 #endif // SAIDTEXT_H

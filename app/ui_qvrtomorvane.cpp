@@ -63,7 +63,7 @@ void runDialog()
 
 QString Ui_QVRtoMorvane::translated(const char *text, int count)
 {
-    return QCoreApplication::translate("QVRtoMorvane", text, nullptr, count);
+    return tr(text, nullptr, count);
 }
 
 void Ui_QVRtoMorvane::setupUi(QMainWindow *window)
@@ -261,28 +261,28 @@ void Ui_QVRtoMorvane::connectActions(QMainWindow *window)
 
 void Ui_QVRtoMorvane::retranslateUi(QMainWindow *window)
 {
-    window->setWindowTitle(translated("QVRtoMorvane"));
-    actionHelp->setText(translated("Help"));
-    actionHelp->setShortcut(QKeySequence(translated("F1")));
-    actionAbout->setText(translated("About"));
-    actionAbout->setShortcut(QKeySequence(translated("F3")));
-    loadPushButton->setText(translated("LOAD QVR FILE"));
-    pathNameLabel->setText(translated("Selected File: "));
+    window->setWindowTitle(tr("QVRtoMorvane"));
+    actionHelp->setText(tr("Help"));
+    actionHelp->setShortcut(QKeySequence(tr("F1")));
+    actionAbout->setText(tr("About"));
+    actionAbout->setShortcut(QKeySequence(tr("F3")));
+    loadPushButton->setText(tr("LOAD QVR FILE"));
+    pathNameLabel->setText(tr("Selected File: "));
     loadPathLabel->setText(QString());
     qvrCodeTextEdit->setPlaceholderText(translated(CodeSession::emptyPlaceholder));
-    convertPushButton->setText(translated("CONVERT QVR TO MORVANE"));
+    convertPushButton->setText(tr("CONVERT QVR TO MORVANE"));
     morvaneCodeTextEdit->setPlaceholderText(translated(CodeSession::lowerPlaceholder));
-    savePushButton->setText(translated("SAVE MORVANE CODE TO COMPUTER"));
-    clearPushButton->setText(translated("CLEAR CURRENT CODES"));
-    exitPushButton->setText(translated("EXIT"));
-    menuFile->setTitle(translated("File"));
-    menuEdit->setTitle(translated("Edit"));
-    actionPasteCode->setText(translated("Paste QVR Code"));
-    actionPasteCode->setShortcut(QKeySequence(translated("Ctrl+V")));
-    actionConvertSeveralCodes->setText(translated("Convert Several Codes..."));
-    actionCopyConvertedCode->setText(translated("Copy Morvane Code"));
-    actionCopyConvertedCode->setShortcut(QKeySequence(translated("Ctrl+Shift+C")));
-    actionConversionDetails->setText(translated("Conversion Details"));
+    savePushButton->setText(tr("SAVE MORVANE CODE TO COMPUTER"));
+    clearPushButton->setText(tr("CLEAR CURRENT CODES"));
+    exitPushButton->setText(tr("EXIT"));
+    menuFile->setTitle(tr("File"));
+    menuEdit->setTitle(tr("Edit"));
+    actionPasteCode->setText(tr("Paste QVR Code"));
+    actionPasteCode->setShortcut(QKeySequence(tr("Ctrl+V")));
+    actionConvertSeveralCodes->setText(tr("Convert Several Codes..."));
+    actionCopyConvertedCode->setText(tr("Copy Morvane Code"));
+    actionCopyConvertedCode->setShortcut(QKeySequence(tr("Ctrl+Shift+C")));
+    actionConversionDetails->setText(tr("Conversion Details"));
 }
 
 void Ui_QVRtoMorvane::buildEditMenu(QMainWindow *window)

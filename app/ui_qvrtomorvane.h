@@ -1,6 +1,8 @@
 #ifndef UI_QVRTOMORVANE_H
 #define UI_QVRTOMORVANE_H
 
+#include <QCoreApplication>
+
 #include <QObject>
 #include <QString>
 
@@ -31,6 +33,8 @@ class qvrCode;
 // (ui_qvrtomorvane_actions.cpp).
 class Ui_QVRtoMorvane : public QObject
 {
+    Q_DECLARE_TR_FUNCTIONS(QVRtoMorvane)
+
 public:
     QAction *actionHelp;
     QAction *actionAbout;

@@ -127,20 +127,22 @@ void Ui_QVRtoMorvane::showSession(unsigned changes)
     const CodeSession &held = session();
     if (changes & CodeSession::UpperPane) {
         qvrCodeTextEdit->setPlaceholderText(translated(held.placeholder().data()));
-        showCode(qvrCodeTextEdit, fromUtf8(CodeText::preview(held.upperText())));
+        // A refused code's message is words, in the user's language.
+        showCode(qvrCodeTextEdit, held.upper() == CodeSession::Upper::RefusedCode
+                                      ? translated(Conversion::invalidCodeMessage)
+                                      : fromUtf8(CodeText::preview(held.upperText())));
     }
     if (changes & CodeSession::PathLabel)
-        loadPathLabel->setText(fromUtf8(held.source()));
+        loadPathLabel->setText(saidText(held.sourceSaid()));
     if (changes & CodeSession::LowerPane)
         showCode(morvaneCodeTextEdit, fromUtf8(CodeText::preview(held.shownConversion())));
     if (changes & (CodeSession::UpperPane | CodeSession::LowerPane)) {
         // A code too long to lay out shows its start; this says so.
-        const std::string above = CodeText::previewNote(held.upperText().size());
-        const std::string below = CodeText::previewNote(held.shownConversion().size());
-        previewNoteLabel->setText(
-            (above.empty() ? QString() : translated("Above: %1").arg(fromUtf8(above)))
-            + (above.empty() || below.empty() ? QString() : QStringLiteral(" "))
-            + (below.empty() ? QString() : translated("Below: %1").arg(fromUtf8(below))));
+        const QString above = saidText(CodeText::previewNote(held.upperText().size()));
+        const QString below = saidText(CodeText::previewNote(held.shownConversion().size()));
+        previewNoteLabel->setText((above.isEmpty() ? QString() : tr("Above: %1").arg(above))
+                                  + (above.isEmpty() || below.isEmpty() ? QString() : QStringLiteral(" "))
+                                  + (below.isEmpty() ? QString() : tr("Below: %1").arg(below)));
     }
     if (changes & CodeSession::Controls) {
         convertPushButton->updateEnabledState();
@@ -152,7 +154,7 @@ void Ui_QVRtoMorvane::showSession(unsigned changes)
         savePushButton->setEnabled(held.canSave());
         actionCopyConvertedCode->setEnabled(held.canCopy());
         actionConversionDetails->setEnabled(held.canShowDetails());
-        conversionSummaryLabel->setText(fromUtf8(held.summary()));
+        conversionSummaryLabel->setText(saidText(held.summary()));
     }
     if (changes & CodeSession::Message)
         showMessage(held.message());
@@ -187,7 +189,7 @@ void Ui_QVRtoMorvane::showConversionDetails(QMainWindow *window)
     std::optional<ConversionDetailsView> view;
     {
         const BusyCursor busy;
-        form.summaryLabel->setText(fromUtf8(session().summary()));
+        form.summaryLabel->setText(saidText(session().summary()));
         view.emplace(form, session().marked(), &dialog);
     }
     dialog.exec();
@@ -207,8 +209,8 @@ void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
     showSession(session().tell(failure ? StepMessage(StepMessage::NotSaved, {name, *failure})
                                        : StepMessage(StepMessage::Saved, {name})));
     if (failure) {
-        QMessageBox::warning(window, translated("Save Code to File"),
-                             translated("The code could not be saved to \"%1\":\n%2").arg(path, fromUtf8(*failure)));
+        QMessageBox::warning(window, tr("Save Code to File"),
+                             tr("The code could not be saved to \"%1\":\n%2").arg(path, fromUtf8(*failure)));
     }
 }
 
@@ -238,8 +240,8 @@ void Ui_QVRtoMorvane::copyConvertedCode()
 
 void Ui_QVRtoMorvane::chooseSeveralCodes(QMainWindow *window)
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(window, translated("Select the codes to convert"), QString(),
-                                                            translated("Text Files (*.txt)"));
+    const QStringList paths = QFileDialog::getOpenFileNames(window, tr("Select the codes to convert"), QString(),
+                                                            tr("Text Files (*.txt)"));
     if (!paths.isEmpty())
         convertSeveralCodes(window, paths);
 }
@@ -262,10 +264,10 @@ void Ui_QVRtoMorvane::convertSeveralCodes(QMainWindow *window, const QStringList
     }
     CodeBatch batch(std::move(inputs));
     if (batch.size() == 0) {
-        QMessageBox::information(window, translated("Convert Several Codes"), saidText(batch.summary()));
+        QMessageBox::information(window, tr("Convert Several Codes"), saidText(batch.summary()));
         return;
     }
-    const QString folder = QFileDialog::getExistingDirectory(window, translated("Choose a folder for the Morvane codes"));
+    const QString folder = QFileDialog::getExistingDirectory(window, tr("Choose a folder for the Morvane codes"));
     if (folder.isEmpty())
         return;
 
@@ -277,12 +279,12 @@ void Ui_QVRtoMorvane::convertSeveralCodes(QMainWindow *window, const QStringList
     }
     bool replaceExisting = false;
     if (existing > 0) {
-        QMessageBox ask(QMessageBox::Question, translated("Convert Several Codes"),
-                        translated("%n of these codes would replace a file of the same name in %1.", existing)
+        QMessageBox ask(QMessageBox::Question, tr("Convert Several Codes"),
+                        tr("%n of these codes would replace a file of the same name in %1.", nullptr, existing)
                             .arg(QDir::toNativeSeparators(folder)),
                         QMessageBox::NoButton, window);
-        QPushButton *replace = ask.addButton(translated("Replace Them"), QMessageBox::AcceptRole);
-        QPushButton *skip = ask.addButton(translated("Skip Them"), QMessageBox::AcceptRole);
+        QPushButton *replace = ask.addButton(tr("Replace Them"), QMessageBox::AcceptRole);
+        QPushButton *skip = ask.addButton(tr("Skip Them"), QMessageBox::AcceptRole);
         ask.addButton(QMessageBox::Cancel);
         ask.setDefaultButton(skip);
         ask.exec();

@@ -250,7 +250,7 @@ bool CommandLineConverter::convertedOne(const std::string &input, const std::opt
     if (options.report) {
         if (options.inputs.size() > 1)
             print(stderr, displayName(input) + ":\n");
-        print(stderr, conversionReport.summary() + "\n" + conversionReport.details());
+        print(stderr, conversionReport.summary().text() + "\n" + conversionReport.details());
     }
     if (output)
         return writeTo(input, *output, converted);

@@ -152,6 +152,6 @@ StepMessage CodeBatch::summary() const
 {
     if (mItems.empty())
         return StepMessage(StepMessage::BatchEmpty);
-    return StepMessage(mStopped ? StepMessage::BatchStopped : StepMessage::BatchDone,
-                       {std::to_string(mConverted), std::to_string(mItems.size())});
+    return StepMessage(mStopped ? StepMessage::BatchStopped : StepMessage::BatchDone, {std::to_string(mConverted)},
+                       std::int64_t(mItems.size()));
 }

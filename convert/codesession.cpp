@@ -224,17 +224,9 @@ std::string CodeSession::saveName() const
     return std::string(name.empty() ? "code" : name) + "-morvane.txt";
 }
 
-std::string CodeSession::summary() const
+Said CodeSession::summary() const
 {
-    return mShown ? mShown->report.summary() : std::string();
-}
-
-std::string CodeSession::details() const
-{
-    if (!mShown)
-        return {};
-    const std::string details = mShown->report.details();
-    return details.empty() ? "Every segment was copied as it was.\n" : details;
+    return mShown ? mShown->report.summary() : Said();
 }
 
 CodeSession::Marked CodeSession::marked() const
@@ -254,4 +246,39 @@ CodeSession::Marked CodeSession::marked() const
     marked.code = piecesOf(CodeText::preview(mShown->code), marked.marks, false);
     marked.conversion = piecesOf(CodeText::preview(*mShown->saved), marked.marks, true);
     return marked;
+}
+
+Said CodeSession::sourceSaid() const
+{
+    if (mSource == clipboardName || mSource == sharedName)
+        return Said("CodeSession", mSource == clipboardName ? clipboardName.data() : sharedName.data());
+    return Said(mSource);
+}
+
+Said CodeSession::markStyle(ConversionReport::Fate fate)
+{
+    static constexpr const char *styles[] = {QVR_TR("CodeSession", "plain"), QVR_TR("CodeSession", "underlined"),
+                                             QVR_TR("CodeSession", "dashed underline"),
+                                             QVR_TR("CodeSession", "struck through")};
+    return Said("CodeSession", styles[fate]);
+}
+
+Said CodeSession::allCopied()
+{
+    return Said("CodeSession", QVR_TR("CodeSession", "Every segment was copied as it was."));
+}
+
+Said CodeSession::moreUnlisted(std::size_t count)
+{
+    return Said("CodeSession", QVR_TR_N("CodeSession", "... and %n more"), "... and %n more", std::int64_t(count));
+}
+
+Said CodeSession::unshown(Unshown why, std::size_t position)
+{
+    static constexpr const char *words[] = {
+        QVR_TR("CodeSession", "#%1 stands beyond the part of the code shown here."),
+        QVR_TR("CodeSession", "#%1 was dropped: nothing of it is in the Morvane code."),
+        QVR_TR("CodeSession", "#%1 stands beyond the part of the Morvane code shown here."),
+    };
+    return Said("CodeSession", words[std::size_t(why)], {std::to_string(position)});
 }

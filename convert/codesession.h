@@ -25,12 +25,15 @@
 class CodeSession
 {
 public:
-    static constexpr std::string_view clipboardName = "(clipboard)";
+    static constexpr std::string_view clipboardName = QVR_TR("CodeSession", "(clipboard)");
     // What a text shared into the page (from a chat, say) is named by.
-    static constexpr std::string_view sharedName = "(shared)";
+    static constexpr std::string_view sharedName = QVR_TR("CodeSession", "(shared)");
+    // The name a face shows of the code taken: a file's path as it is,
+    // the clipboard's and a share's names to translate.
+    Said sourceSaid() const;
     // What the panes show when they hold nothing.
-    static constexpr char emptyPlaceholder[] = "QVR Code will be displayed here...";
-    static constexpr char lowerPlaceholder[] = "New Morvane Code will be displayed here...";
+    static constexpr char emptyPlaceholder[] = QVR_TR("QVRtoMorvane", "QVR Code will be displayed here...");
+    static constexpr char lowerPlaceholder[] = QVR_TR("QVRtoMorvane", "New Morvane Code will be displayed here...");
 
     // What the upper pane shows.
     enum class Upper {
@@ -99,10 +102,8 @@ public:
     // A file name for saving it, after the code it came from.
     std::string saveName() const;
     // What became of its segments, made in the same pass as the conversion
-    // shown: the summary line, and its changed, renumbered and dropped
-    // segments one to a line; nothing when no conversion is shown.
-    std::string summary() const;
-    std::string details() const;
+    // shown; nothing when no conversion is shown.
+    Said summary() const;
     // A stretch of a code as a pane shows it: plain, or one marked segment
     // (mark: its index in Marked::marks).
     struct Piece
@@ -127,6 +128,14 @@ public:
         std::size_t unlisted;
     };
     Marked marked() const;
+    // What Conversion Details say, in both faces: how each fate is marked,
+    // of a list with nothing in it or with more than it lists, and of a
+    // segment chosen in it that a code does not show.
+    static Said markStyle(ConversionReport::Fate fate);
+    static Said allCopied();
+    static Said moreUnlisted(std::size_t count);
+    enum class Unshown { BeyondCode, Dropped, BeyondConversion };
+    static Said unshown(Unshown why, std::size_t position);
 
     bool canConvert() const { return mHeld && mHeld != mShown; }
     bool canSave() const { return mShown != nullptr; }

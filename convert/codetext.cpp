@@ -246,15 +246,15 @@ std::string_view CodeText::preview(std::string_view code)
     return StringTools::leadingBytes(code, previewBytes);
 }
 
-std::string CodeText::previewNote(std::size_t codeSize)
+Said CodeText::previewNote(std::size_t codeSize)
 {
     if (codeSize <= previewBytes)
         return {};
     std::string size = std::to_string(codeSize);
     for (std::size_t at = size.size(); at > 3; at -= 3)
         size.insert(at - 3, ",");
-    return "Showing the first " + std::to_string(previewBytes / 1024) + " KB of " + size
-        + " bytes; Save and Copy give the whole code.";
+    return Said("CodeText", QVR_TR("CodeText", "Showing the first %1 KB of %2 bytes; Save and Copy give the whole code."),
+                {std::to_string(previewBytes / 1024), size});
 }
 
 namespace {

@@ -6,6 +6,8 @@
 // converter, the web page, the fuzzer and the benchmark use; the rules
 // themselves sit behind it in the private (_p.h) headers of this folder.
 
+#include "convert/said.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -32,7 +34,7 @@ namespace Conversion {
 
 inline constexpr std::string_view outputHeader = "105**";
 // What every face says of a code it refuses.
-inline constexpr char invalidCodeMessage[] = "The file you provided is not a valid QVR file!!";
+inline constexpr char invalidCodeMessage[] = QVR_TR("QVRtoMorvane", "The file you provided is not a valid QVR file!!");
 inline constexpr std::size_t headerLength = 5;
 
 // The first three bytes (fewer for a shorter text); cut by bytes, so it may
@@ -78,8 +80,10 @@ public:
     static constexpr std::size_t entriesListed = 1000;
 
     explicit ConversionReport(bool marking = false) : mMarking(marking) {}
-    // "copied", "changed", "renumbered", "dropped"
+    // "copied", "changed", "renumbered", "dropped", as scripts read them;
+    // and as people do, to translate.
     static std::string_view fateName(Fate fate);
+    static Said fateSaid(Fate fate);
     bool marking() const { return mMarking; }
 
     // Bytes of the code as read (UTF-8, carriage returns dropped), or of the
@@ -97,7 +101,7 @@ public:
         std::string segment;   // as in the input, cut to segmentShownBytes
         Fate fate;
         std::string_view key;  // what happened, as a stable word for scripts
-        std::string reason;    // the same for people
+        Said reason;           // the same for people
         Range input;
         std::optional<Range> output; // nothing for a dropped segment
     };
@@ -112,7 +116,7 @@ public:
     std::vector<Entry> marks() const;
 
     // "412 segments: 300 copied, 61 changed, 40 renumbered, 11 dropped"
-    std::string summary() const;
+    Said summary() const;
     // One line per entry: position, segment, fate and reason; then how many
     // more there are, if any.
     std::string details() const;
@@ -189,7 +193,7 @@ std::optional<std::string_view> onlyCodeIn(std::string_view message);
 // for 64 KB: this much stays well within a frame or two on a phone too.
 inline constexpr std::size_t previewBytes = 16 * 1024;
 std::string_view preview(std::string_view code);
-std::string previewNote(std::size_t codeSize);
+Said previewNote(std::size_t codeSize);
 
 } // namespace CodeText
 

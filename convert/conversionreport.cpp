@@ -12,6 +12,9 @@ namespace {
 using Fate = ConversionReport::Fate;
 
 constexpr std::string_view fateNames[] = {"copied", "changed", "renumbered", "dropped"};
+// The same for people, to translate.
+constexpr const char *fateWords[] = {QVR_TR("ConversionReport", "copied"), QVR_TR("ConversionReport", "changed"),
+                                     QVR_TR("ConversionReport", "renumbered"), QVR_TR("ConversionReport", "dropped")};
 
 std::string number(std::int64_t value)
 {
@@ -45,9 +48,52 @@ std::string printable(std::string_view text)
     return out;
 }
 
-std::string quoted(std::string_view text)
+// The words of a cut, by what it cuts and how many: every count a rule's
+// table has (fixedrules_p.h, numberedfamilies_p.h) has its words here.
+struct CutWords
 {
-    return '"' + printable(text) + '"';
+    EndCut::Unit unit;
+    std::size_t count;
+    const char *cut;         // "the last two values are cut"
+    const char *nothingLeft; // "nothing is left once hd loses its last two characters"
+};
+
+constexpr CutWords cutWords[] = {
+    {EndCut::Values, 1, QVR_TR("ConversionReport", "the last value is cut"), nullptr},
+    {EndCut::Values, 2, QVR_TR("ConversionReport", "the last two values are cut"), nullptr},
+    {EndCut::Values, 3, QVR_TR("ConversionReport", "the last three values are cut"), nullptr},
+    {EndCut::Values, 4, QVR_TR("ConversionReport", "the last four values are cut"), nullptr},
+    {EndCut::Characters, 2, QVR_TR("ConversionReport", "the last two characters are cut"),
+     QVR_TR("ConversionReport", "nothing is left once %1 loses its last two characters")},
+    {EndCut::Characters, 6, QVR_TR("ConversionReport", "the last six characters are cut"),
+     QVR_TR("ConversionReport", "nothing is left once %1 loses its last six characters")},
+};
+
+constexpr const CutWords *cutWordsOf(EndCut::Unit unit, std::size_t count)
+{
+    for (const CutWords &words : cutWords)
+        if (words.unit == unit && words.count == count)
+            return &words;
+    return nullptr;
+}
+
+constexpr bool everyCutHasWords()
+{
+    for (const EndCut &cut : FixedRules::cuts)
+        if (!cutWordsOf(cut.unit, cut.count) || (cut.unit == EndCut::Characters && !cutWordsOf(cut.unit, cut.count)->nothingLeft))
+            return false;
+    for (const NumberedFamily &family : NumberedFamilies::table)
+        if (!cutWordsOf(EndCut::Values, family.valuesCut))
+            return false;
+    return std::size(FixedRules::bc) == 2;
+}
+static_assert(everyCutHasWords(), "every cut of the rules' tables has its words, and bc sets two values");
+
+constexpr const char *context = "ConversionReport";
+
+Said said(const char *words, std::vector<Said> values = {})
+{
+    return Said(context, words, std::move(values));
 }
 
 // What a changed or dropped segment's reason says: its start (the tag is
@@ -59,65 +105,48 @@ struct ReasonFacts
     std::string_view value;
     std::int32_t number;
 
-    std::string tag() const { return std::string(segment.substr(0, 2)); }
+    std::string tag() const { return printable(segment.substr(0, 2)); }
     const NumberedFamily &family() const { return *NumberedFamilies::find(segment[0]); }
     std::string letter() const { return std::string(1, family().letter); }
 
     // "m: slot 03 becomes 00, the last four values are cut": what the rule
     // of a numbered family did to a segment it kept (number: the new slot).
-    std::string renumbering(bool value11Changed) const
+    Said renumbering(bool value11Changed) const
     {
         const NumberedFamily &numbered = family();
         const std::string oldSlot = printable(segment.substr(1, 2));
         const std::string newSlot = std::string(1, char('0' + number / 10)) + char('0' + number % 10);
-        std::string words = letter() + ": slot " + oldSlot + (oldSlot == newSlot ? " stays " : " becomes ") + newSlot;
-        words += ", " + lastCut(numbered.valuesCut, EndCut::Values);
+        Said changes = said(cutWordsOf(EndCut::Values, numbered.valuesCut)->cut);
         if (value11Changed)
-            words += ", value 11 becomes 1";
+            changes = said(QVR_TR("ConversionReport", "%1, value 11 becomes 1"), {changes});
         if (numbered.appendsOne)
-            words += ", and a value 1 is added";
-        return words;
+            changes = said(QVR_TR("ConversionReport", "%1, and a value 1 is added"), {changes});
+        return said(oldSlot == newSlot ? QVR_TR("ConversionReport", "%1: slot %2 stays %3, %4")
+                                       : QVR_TR("ConversionReport", "%1: slot %2 becomes %3, %4"),
+                    {letter(), oldSlot, newSlot, changes});
     }
 
     // "hc: the last six characters are cut"
-    std::string cut() const
+    Said cut() const
     {
         const EndCut &rule = *FixedRules::cutOf(segment);
-        return std::string(rule.tag) + ": " + lastCut(rule.count, rule.unit);
+        return said(QVR_TR("ConversionReport", "%1: %2"), {tag(), said(cutWordsOf(rule.unit, rule.count)->cut)});
     }
 
     // "bc: value 2 becomes 8 and value 4 becomes 0"
-    static std::string valuesSet()
+    static Said valuesSet()
     {
-        std::string words = std::string(FixedRules::bcTag) + ": ";
-        for (const ValueSet &set : FixedRules::bc)
-            words += (&set == FixedRules::bc ? "value " : " and value ") + std::to_string(set.index) + " becomes "
-                + std::string(set.value);
-        return words;
+        const auto &[first, second] = FixedRules::bc;
+        return said(QVR_TR("ConversionReport", "%1: value %2 becomes %3 and value %4 becomes %5"),
+                    {std::string(FixedRules::bcTag), std::to_string(first.index), std::string(first.value),
+                     std::to_string(second.index), std::string(second.value)});
     }
 
     // "nothing is left once hc loses its last six characters"
-    std::string nothingLeft() const
+    Said nothingLeft() const
     {
         const EndCut &rule = *FixedRules::cutOf(segment);
-        return "nothing is left once " + std::string(rule.tag) + " loses its last " + std::string(countWord(rule.count))
-            + " " + std::string(unitWord(rule.unit));
-    }
-
-    static std::string_view countWord(std::size_t count)
-    {
-        static constexpr std::string_view words[] = {"", "", "two", "three", "four", "five", "six"};
-        return count < std::size(words) ? words[count] : "many";
-    }
-
-    static std::string_view unitWord(EndCut::Unit unit) { return unit == EndCut::Values ? "values" : "characters"; }
-
-    // "the last value is cut", "the last four values are cut"
-    static std::string lastCut(std::size_t count, EndCut::Unit unit)
-    {
-        if (count == 1)
-            return unit == EndCut::Values ? "the last value is cut" : "the last character is cut";
-        return "the last " + std::string(countWord(count)) + " " + std::string(unitWord(unit)) + " are cut";
+        return said(cutWordsOf(rule.unit, rule.count)->nothingLeft, {tag()});
     }
 };
 
@@ -128,7 +157,7 @@ struct ReasonEntry
     SegmentReason reason;
     Fate fate;
     std::string_view key;
-    std::string (*words)(const ReasonFacts &);
+    Said (*words)(const ReasonFacts &);
 };
 
 constexpr ReasonEntry reasons[] = {
@@ -142,32 +171,40 @@ constexpr ReasonEntry reasons[] = {
     {SegmentReason::RenumberedValue11, Fate::Renumbered, "renumbered",
      [](const ReasonFacts &facts) { return facts.renumbering(true); }},
     {SegmentReason::TagNotTaken, Fate::Dropped, "tag-not-taken",
-     [](const ReasonFacts &facts) { return "Morvane takes no " + quoted(facts.tag()) + " segments"; }},
+     [](const ReasonFacts &facts) { return said(QVR_TR("ConversionReport", "Morvane takes no \"%1\" segments"), {facts.tag()}); }},
     {SegmentReason::NothingLeft, Fate::Dropped, "nothing-left",
      [](const ReasonFacts &facts) { return facts.nothingLeft(); }},
     {SegmentReason::SlotsFull, Fate::Dropped, "slots-full",
      [](const ReasonFacts &facts) {
-         return "all " + number(facts.family().lastSlot + 1) + " " + facts.letter() + " slots are taken";
+         return said(QVR_TR("ConversionReport", "all %1 %2 slots are taken"),
+                     {number(facts.family().lastSlot + 1), facts.letter()});
      }},
     {SegmentReason::TooFewValues, Fate::Dropped, "values-do-not-fit",
      [](const ReasonFacts &facts) {
-         return (facts.family().letter == 't' ? "a " : "an ") + facts.letter() + " segment needs at least "
-             + number(std::int64_t(facts.family().fewestValues)) + " values";
+         // English's article: "a t", "an m".
+         return said(facts.family().letter == 't' ? QVR_TR("ConversionReport", "a %1 segment needs at least %2 values")
+                                                  : QVR_TR("ConversionReport", "an %1 segment needs at least %2 values"),
+                     {facts.letter(), number(std::int64_t(facts.family().fewestValues))});
      }},
     {SegmentReason::FirstValueTooShort, Fate::Dropped, "values-do-not-fit",
-     [](const ReasonFacts &) -> std::string { return "value 0 has no slot number"; }},
+     [](const ReasonFacts &) { return said(QVR_TR("ConversionReport", "value 0 has no slot number")); }},
     {SegmentReason::LastValueNotANumber, Fate::Dropped, "not-a-number",
-     [](const ReasonFacts &facts) { return "the last value kept, " + quoted(facts.value) + ", is not a number"; }},
+     [](const ReasonFacts &facts) {
+         return said(QVR_TR("ConversionReport", "the last value kept, \"%1\", is not a number"), {printable(facts.value)});
+     }},
     {SegmentReason::LeadNumberNotANumber, Fate::Dropped, "not-a-number",
-     [](const ReasonFacts &facts) { return "the lead number " + quoted(facts.value) + " is not a number"; }},
+     [](const ReasonFacts &facts) {
+         return said(QVR_TR("ConversionReport", "the lead number \"%1\" is not a number"), {printable(facts.value)});
+     }},
     {SegmentReason::LastValueAboveLimit, Fate::Dropped, "out-of-range",
      [](const ReasonFacts &facts) {
-         return "the last value kept, " + number(facts.number) + ", is above "
-             + number(*facts.family().highestLastValue);
+         return said(QVR_TR("ConversionReport", "the last value kept, %1, is above %2"),
+                     {number(facts.number), number(*facts.family().highestLastValue)});
      }},
     {SegmentReason::LeadNumberAboveLimit, Fate::Dropped, "out-of-range",
      [](const ReasonFacts &facts) {
-         return "the lead number " + number(facts.number) + " is above " + number(*facts.family().highestLeadNumber);
+         return said(QVR_TR("ConversionReport", "the lead number %1 is above %2"),
+                     {number(facts.number), number(*facts.family().highestLeadNumber)});
      }},
 };
 
@@ -265,16 +302,18 @@ std::size_t ConversionReport::segmentCount() const
     return mCounts[Copied] + mCounts[Changed] + mCounts[Renumbered] + mCounts[Dropped];
 }
 
-std::string ConversionReport::summary() const
+Said ConversionReport::fateSaid(Fate fate)
+{
+    return said(fateWords[fate]);
+}
+
+Said ConversionReport::summary() const
 {
     const std::size_t segments = segmentCount();
-    std::string text = number(std::int64_t(segments)) + (segments == 1 ? " segment: " : " segments: ");
-    for (int fate = Copied; fate <= Dropped; ++fate) {
-        if (fate != Copied)
-            text += ", ";
-        text += number(std::int64_t(mCounts[fate])) + " " + std::string(fateNames[fate]);
-    }
-    return text;
+    return Said(context, QVR_TR_N("ConversionReport", "%n segments: %1 copied, %2 changed, %3 renumbered, %4 dropped"),
+                "%n segment: %1 copied, %2 changed, %3 renumbered, %4 dropped", std::int64_t(segments),
+                {number(std::int64_t(mCounts[Copied])), number(std::int64_t(mCounts[Changed])),
+                 number(std::int64_t(mCounts[Renumbered])), number(std::int64_t(mCounts[Dropped]))});
 }
 
 std::string ConversionReport::details() const
@@ -287,7 +326,7 @@ std::string ConversionReport::details() const
             continue;
         const Entry entry = entryOf(note);
         text += "#" + number(std::int64_t(entry.position)) + " " + printable(entry.segment) + ": "
-            + std::string(fateNames[entry.fate]) + ": " + entry.reason + "\n";
+            + std::string(fateNames[entry.fate]) + ": " + entry.reason.text() + "\n";
     }
     if (mUnlisted > 0)
         text += "... and " + number(std::int64_t(mUnlisted)) + " more segments changed, renumbered or dropped\n";

@@ -49,10 +49,23 @@ Json string(std::string_view text)
     return Json(std::string(text));
 }
 
+Json said(const Said &said)
+{
+    if (said.isText())
+        return string(said.words());
+    Json values = Json::array();
+    for (const Said &value : said.values())
+        values.push_back(ReportJson::said(value));
+    Json words = {{"c", said.context()}, {"w", said.words()}, {"v", std::move(values)}};
+    if (said.count())
+        words["n"] = *said.count();
+    return words;
+}
+
 Json ofEntry(const ConversionReport::Entry &entry)
 {
     return {{"position", entry.position}, {"fate", int(entry.fate)}, {"segment", string(entry.segment)},
-            {"reason", string(entry.reason)}};
+            {"reason", said(entry.reason)}};
 }
 
 Json of(const ConversionReport &report, std::string_view input, std::string_view error)
@@ -71,7 +84,7 @@ Json of(const ConversionReport &report, std::string_view input, std::string_view
     for (const ConversionReport::Entry &entry : report.entries()) {
         entries.push_back({{"position", entry.position}, {"segment", string(entry.segment)},
                            {"fate", ConversionReport::fateName(entry.fate)}, {"key", entry.key},
-                           {"reason", string(entry.reason)}, {"input", range(entry.input)},
+                           {"reason", string(entry.reason.text())}, {"input", range(entry.input)},
                            {"output", entry.output ? range(*entry.output) : Json(nullptr)}});
     }
     document["entries"] = std::move(entries);

@@ -23,6 +23,9 @@ Json of(const ConversionReport &report, std::string_view input = {}, std::string
 Json ofFailure(std::string_view input, std::string_view message);
 // An entry as the page lists it: where it stood, its fate and its words.
 Json ofEntry(const ConversionReport::Entry &entry);
+// Words for a face to translate (said.h): a text as it is is a string;
+// words are {"c": context, "w": words, "v": [values], "n": count}.
+Json said(const Said &said);
 // A string of any bytes.
 Json string(std::string_view text);
 

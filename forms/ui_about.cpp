@@ -19,8 +19,8 @@ void Ui_About::setupUi(QDialog *About)
     aboutLabel->setFont(FormStyle::erasFont(22));
     aboutLabel->setAlignment(Qt::AlignCenter);
 
-    About->setWindowTitle(QCoreApplication::translate("About", "About"));
-    aboutLabel->setText(QCoreApplication::translate("About", "QVRToMorvane\n"
+    About->setWindowTitle(tr("About"));
+    aboutLabel->setText(tr("QVRToMorvane\n"
                                                              "Version: 0.1\n"
                                                              "The QVRtoMorvane project\n"
                                                              "Free software, MIT licence"));

@@ -12,11 +12,6 @@
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("BatchDialog", text);
-}
-
 QLabel *label(QDialog *dialog, const char *name)
 {
     auto *label = new QLabel(dialog);
@@ -56,15 +51,15 @@ void Ui_BatchDialog::setupUi(QDialog *BatchDialog)
 
     buttonBox = new QDialogButtonBox(BatchDialog);
     buttonBox->setObjectName(QString::fromUtf8("buttonBox"));
-    stopButton = buttonBox->addButton(translated("Stop"), QDialogButtonBox::RejectRole);
+    stopButton = buttonBox->addButton(tr("Stop"), QDialogButtonBox::RejectRole);
     stopButton->setObjectName(QString::fromUtf8("stopButton"));
-    openFolderButton = buttonBox->addButton(translated("Open Folder"), QDialogButtonBox::ActionRole);
+    openFolderButton = buttonBox->addButton(tr("Open Folder"), QDialogButtonBox::ActionRole);
     openFolderButton->setObjectName(QString::fromUtf8("openFolderButton"));
     closeButton = buttonBox->addButton(QDialogButtonBox::Close);
     closeButton->setObjectName(QString::fromUtf8("closeButton"));
     verticalLayout->addWidget(buttonBox);
 
-    BatchDialog->setWindowTitle(translated("Convert Several Codes"));
-    codeTree->setHeaderLabels({translated("Code"), translated("What became of it")});
+    BatchDialog->setWindowTitle(tr("Convert Several Codes"));
+    codeTree->setHeaderLabels({tr("Code"), tr("What became of it")});
     QMetaObject::connectSlotsByName(BatchDialog);
 }

@@ -1,6 +1,8 @@
 #ifndef UI_BATCHDIALOG_H
 #define UI_BATCHDIALOG_H
 
+#include <QCoreApplication>
+
 class QDialog;
 class QDialogButtonBox;
 class QLabel;
@@ -13,6 +15,8 @@ class QVBoxLayout;
 // has come, every code with its fate and why, and the way to the folder.
 class Ui_BatchDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(BatchDialog)
+
 public:
     QVBoxLayout *verticalLayout;
     QLabel *folderLabel;

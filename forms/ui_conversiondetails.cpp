@@ -14,11 +14,6 @@
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("ConversionDetails", text);
-}
-
 // A code as a pane of the main window shows it: one long line, wrapped
 // anywhere, read-only.
 QTextEdit *codePane(QWidget *parent, const char *name)
@@ -100,11 +95,11 @@ void Ui_ConversionDetails::setupUi(QDialog *ConversionDetails)
     buttonBox->setObjectName(QString::fromUtf8("buttonBox"));
     verticalLayout->addWidget(buttonBox);
 
-    ConversionDetails->setWindowTitle(translated("Conversion Details"));
-    codeLabel->setText(translated("&QVR code"));
-    conversionLabel->setText(translated("&Morvane code"));
-    segmentsLabel->setText(translated("&Segments not copied (select one to find it in both codes)"));
-    segmentTree->setHeaderLabels({translated("#"), translated("Segment"), translated("Fate"), translated("Why")});
+    ConversionDetails->setWindowTitle(tr("Conversion Details"));
+    codeLabel->setText(tr("&QVR code"));
+    conversionLabel->setText(tr("&Morvane code"));
+    segmentsLabel->setText(tr("&Segments not copied (select one to find it in both codes)"));
+    segmentTree->setHeaderLabels({tr("#"), tr("Segment"), tr("Fate"), tr("Why")});
 
     QObject::connect(buttonBox, &QDialogButtonBox::rejected, ConversionDetails, &QDialog::reject);
     QMetaObject::connectSlotsByName(ConversionDetails);

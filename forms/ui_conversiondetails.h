@@ -1,6 +1,8 @@
 #ifndef UI_CONVERSIONDETAILS_H
 #define UI_CONVERSIONDETAILS_H
 
+#include <QCoreApplication>
+
 class QDialog;
 class QDialogButtonBox;
 class QLabel;
@@ -15,6 +17,8 @@ class QVBoxLayout;
 // shown.
 class Ui_ConversionDetails
 {
+    Q_DECLARE_TR_FUNCTIONS(ConversionDetails)
+
 public:
     QVBoxLayout *verticalLayout;
     QLabel *summaryLabel;

@@ -7,15 +7,6 @@
 #include <QLabel>
 #include <QWidget>
 
-namespace {
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("Help", text);
-}
-
-} // namespace
-
 void Ui_Help::setupUi(QWidget *Help)
 {
     if (Help->objectName().isEmpty())
@@ -50,23 +41,23 @@ void Ui_Help::setupUi(QWidget *Help)
         *labels[i] = label;
     }
 
-    Help->setWindowTitle(translated("Help"));
-    labelStep1->setText(translated("Step 1:"));
-    labelDesc1->setText(translated("Click the \"LOAD QVR FILE\" button."));
-    labelStep2->setText(translated("Step 2:"));
-    labelDesc2->setText(translated("Select a qvr code .txt file to load into the\n"
-                           "program and load it in."));
-    labelStep3->setText(translated("Step 3:"));
-    labelDesc3->setText(translated("If the loaded file is valid, click on the\n"
-                           "\"CONVERT QVR TO MORVANE\" button. If\n"
-                           "the file is invalid, try to select a\n"
-                           "different file that is valid."));
-    labelStep4->setText(translated("Step 4:"));
-    labelDesc4->setText(translated("Click on the \"SAVE MORVANE CODE\n"
-                           "TO COMPUTER\" button and save as\n"
-                           "a new .txt file, or highlight the new\n"
-                           "displayed morvane code and copy-paste\n"
-                           "it into the morvane import screen."));
+    Help->setWindowTitle(tr("Help"));
+    labelStep1->setText(tr("Step 1:"));
+    labelDesc1->setText(tr("Click the \"LOAD QVR FILE\" button."));
+    labelStep2->setText(tr("Step 2:"));
+    labelDesc2->setText(tr("Select a qvr code .txt file to load into the\n"
+                                                            "program and load it in."));
+    labelStep3->setText(tr("Step 3:"));
+    labelDesc3->setText(tr("If the loaded file is valid, click on the\n"
+                                                            "\"CONVERT QVR TO MORVANE\" button. If\n"
+                                                            "the file is invalid, try to select a\n"
+                                                            "different file that is valid."));
+    labelStep4->setText(tr("Step 4:"));
+    labelDesc4->setText(tr("Click on the \"SAVE MORVANE CODE\n"
+                                                            "TO COMPUTER\" button and save as\n"
+                                                            "a new .txt file, or highlight the new\n"
+                                                            "displayed morvane code and copy-paste\n"
+                                                            "it into the morvane import screen."));
 
     QMetaObject::connectSlotsByName(Help);
 }

@@ -1,6 +1,8 @@
 #ifndef UI_HELP_H
 #define UI_HELP_H
 
+#include <QCoreApplication>
+
 class QFormLayout;
 class QLabel;
 class QWidget;
@@ -8,6 +10,8 @@ class QWidget;
 // The Help window: the four steps of a conversion.
 class Ui_Help
 {
+    Q_DECLARE_TR_FUNCTIONS(Help)
+
 public:
     QWidget *formLayoutWidget;
     QFormLayout *formLayout;

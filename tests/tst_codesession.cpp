@@ -81,7 +81,7 @@ protected:
             const CodeSession::Marked marked = session.marked();
             const auto line = [](const ConversionReport::Entry &entry) {
                 return "#" + std::to_string(entry.position) + " " + entry.segment + ": "
-                    + std::string(ConversionReport::fateName(entry.fate)) + ": " + entry.reason;
+                    + std::string(ConversionReport::fateName(entry.fate)) + ": " + entry.reason.text();
             };
             once["details-lines"] = std::to_string(marked.entries.size() + (marked.unlisted ? 1 : 0));
             once["details-first"] = marked.entries.empty() ? std::string("Every segment was copied as it was.")
@@ -101,7 +101,7 @@ protected:
             {"placeholder", std::string(session.placeholder())},
             {"path", session.source()},
             {"lower", std::string(CodeText::preview(session.shownConversion()))},
-            {"summary", session.summary()},
+            {"summary", session.summary().text()},
             {"message", SessionTable::comparableMessage(session.message().text())},
             {"convert", onOff(session.canConvert())},
             {"save", onOff(session.canSave())},

@@ -115,7 +115,7 @@ void tst_ConversionReport::fates()
     if (!key.isEmpty()) {
         const ConversionReport::Entry entry = report.entries().back();
         QCOMPARE(QByteArray::fromStdString(std::string(entry.key)), key);
-        QCOMPARE(QString::fromStdString(entry.reason), reason);
+        QCOMPARE(QString::fromStdString(entry.reason.text()), reason);
         QCOMPARE(int(entry.position), segments.count('_') + 1);
     }
 }
@@ -126,7 +126,7 @@ void tst_ConversionReport::summaryDetailsAndJson()
     QVERIFY(example.open(QIODevice::ReadOnly));
     const ConversionReport report = reportOf(example.readAll());
 
-    QCOMPARE(QString::fromStdString(report.summary()),
+    QCOMPARE(QString::fromStdString(report.summary().text()),
              QStringLiteral("14 segments: 3 copied, 5 changed, 4 renumbered, 2 dropped"));
     const QStringList lines = QString::fromStdString(report.details()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 11);
@@ -145,7 +145,7 @@ void tst_ConversionReport::summaryDetailsAndJson()
     QVERIFY(entries.at(2).toObject().value(QStringLiteral("output")).isNull());
     QCOMPARE(entries.at(9).toObject().value(QStringLiteral("output")).toArray(), (QJsonArray{104, 111})); // t0033.1
 
-    QCOMPARE(QString::fromStdString(ConversionReport().summary()), QStringLiteral("0 segments: 0 copied, 0 changed, 0 renumbered, 0 dropped"));
+    QCOMPARE(QString::fromStdString(ConversionReport().summary().text()), QStringLiteral("0 segments: 0 copied, 0 changed, 0 renumbered, 0 dropped"));
 }
 
 // A segment is shown cut to its first 40 bytes, never inside a character,
@@ -216,7 +216,7 @@ void tst_ConversionReport::marks()
     }
     QCOMPARE(shown, firstMarks);
     if (markCount == 31)
-        QCOMPARE(QString::fromStdString(marks.back().reason), QStringLiteral("all 30 t slots are taken"));
+        QCOMPARE(QString::fromStdString(marks.back().reason.text()), QStringLiteral("all 30 t slots are taken"));
     // A report that does not mark keeps no more than its list.
     QCOMPARE(reportOf(code).marks().size(), std::size_t(0));
 }

@@ -1,5 +1,6 @@
 #include "windowtest.h"
 
+#include "app/windowlanguage.h"
 #include "dialogdriver.h"
 #include "input/loadbutton.h"
 #include "input/qvrcode.h"
@@ -12,8 +13,10 @@
 
 void WindowTest::initTestCase()
 {
-    // Qt's own dialogs, which the tests can reach and fill in.
+    // Qt's own dialogs, which the tests can reach and fill in; the words
+    // of the language the tests are run in, English unless they say.
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    WindowLanguage::install();
 }
 
 void WindowTest::init()

@@ -39,9 +39,68 @@
     batchList: $('batchList'),
     batchSave: $('batchSaveButton'),
     batchStop: $('batchStopButton'),
+    languageMenu: $('languageMenu'),
   };
 
   const encoder = new TextEncoder();
+
+  // The user's language: the one chosen in the page's menu (the browser
+  // keeps it), else the first of the browser's languages the catalogues
+  // have, else English. Every word the page shows goes through it: the
+  // page's own (marked data-tr in the page, qsTranslate here) and the
+  // core's (what it says comes as words to translate).
+  const catalogues = JSON.parse($('catalogues').textContent);
+  let translation = Translation.make();
+  const qsTranslate = (context, source, disambiguation, count) =>
+    translation.tr(context, source, disambiguation, count);
+  const storedLanguage = () => {
+    try {
+      return localStorage.getItem('qvrtomorvane-language');
+    } catch {
+      return null; // a browser that keeps nothing for a page from disk
+    }
+  };
+  // "pt-BR" is pt_BR, "zh-Hans-CN" zh_CN, "ja-JP" ja; a tag a browser
+  // gives that names no language ("C", WebKitGTK's) is passed by.
+  function catalogueFor(tag) {
+    let locale;
+    try {
+      [locale] = Intl.getCanonicalLocales(tag);
+      locale = new Intl.Locale(locale).maximize();
+    } catch {
+      return null;
+    }
+    const wanted = [`${locale.language}_${locale.region}`, locale.language];
+    if (locale.language === 'zh')
+      wanted.splice(0, 2, locale.script === 'Hans' ? 'zh_CN' : '');
+    return wanted.map((code) => catalogues.find((catalogue) => catalogue.code === code)).find(Boolean) ?? null;
+  }
+  function chooseLanguage() {
+    const stored = catalogues.find(({ code }) => code === storedLanguage());
+    return stored ?? navigator.languages.map(catalogueFor).find(Boolean) ?? catalogues[0];
+  }
+  const normalised = (words) => words.replace(/\s+/g, ' ').trim();
+  let catalogue = chooseLanguage();
+  function showLanguage() {
+    translation = Translation.make(catalogue);
+    document.documentElement.lang = catalogue.tag;
+    ui.languageMenu.value = catalogue.code;
+    for (const element of document.querySelectorAll('[data-tr]')) {
+      element.dataset.source ??= normalised(element.textContent);
+      element.textContent = qsTranslate(element.dataset.tr, element.dataset.source);
+    }
+    for (const element of document.querySelectorAll('[data-tr-label]')) {
+      element.dataset.sourceLabel ??= element.getAttribute('aria-label');
+      element.setAttribute('aria-label', qsTranslate(element.dataset.trLabel, element.dataset.sourceLabel));
+    }
+    // The panes' first placeholders, the session's words, until a step
+    // sets them.
+    for (const pane of [ui.qvr, ui.morvane]) {
+      pane.dataset.sourcePlaceholder ??= pane.placeholder;
+      pane.placeholder = qsTranslate('QVRtoMorvane', pane.dataset.sourcePlaceholder);
+    }
+  }
+  showLanguage();
 
   // The session lives in a worker (sessionworker.js behind the core's
   // module, carried in the page as a script that is not run here), so that
@@ -58,11 +117,15 @@
     worker.onmessage = ({ data }) => {
       if (data.ready) {
         session = data.ready;
+        worker.postMessage({ id: 0, step: 'language', args: [catalogue] });
         document.body.dataset.readyAt = Math.round(performance.now());
         document.body.dataset.ready = 'true';
         resolve();
         return;
       }
+      // The language the worker was told of needs no answer.
+      if (!answers.has(data.id))
+        return;
       const { resolve: answer, reject } = answers.get(data.id);
       answers.delete(data.id);
       if ('error' in data)
@@ -73,7 +136,8 @@
   });
   // A browser that cannot start it (or a module that cannot compile) is
   // said at once, not left as buttons that do nothing.
-  worker.addEventListener('error', () => say('This browser could not start the converter: try another browser.', true));
+  worker.addEventListener('error', () => say(qsTranslate('Page',
+    'This browser could not start the converter: try another browser.'), true));
   function call(step, args = [], transfer = []) {
     const id = ++asked;
     return new Promise((resolve, reject) => {
@@ -94,15 +158,17 @@
       await ready;
       await action();
     } catch {
-      say('The page failed and must be reloaded to convert again.', true);
+      say(qsTranslate('Page', 'The page failed and must be reloaded to convert again.'), true);
     } finally {
       performance.measure(`qvr-${name}`, { start });
       document.body.dataset.busy = --underWay;
     }
   }
 
-  // What the upper pane shows, as the session last said.
+  // What the upper pane shows, as the session last said; and every text
+  // a step put up, to show again in another language.
   let upper = 0;
+  const shown = {};
 
   // Puts into the page what a step of the session changed (a view of the
   // session, from the worker).
@@ -111,14 +177,19 @@
     const { change, control } = session;
     upper = view.upper;
     if (changes & change.UpperPane) {
+      Object.assign(shown, { placeholder: view.placeholder, upperNote: view.upperNote });
       // A refusal is words, not a code, and wraps as words.
       ui.qvr.classList.toggle('message', upper === session.upper.RefusedCode);
-      ui.qvr.placeholder = view.placeholder;
-      showCode(ui.qvr, ui.qvrNote, view.upperPreview, view.upperNote);
+      ui.qvr.placeholder = qsTranslate('QVRtoMorvane', view.placeholder);
+      showCode(ui.qvr, ui.qvrNote, upper === session.upper.RefusedCode
+        ? qsTranslate('QVRtoMorvane', session.words.invalidCode) : view.upperPreview, view.upperNote);
     }
-    if (changes & change.PathLabel)
-      ui.path.textContent = view.source;
+    if (changes & change.PathLabel) {
+      shown.source = view.source;
+      ui.path.textContent = sourceName(view.source);
+    }
     if (changes & change.LowerPane) {
+      shown.lowerNote = view.lowerNote;
       showCode(ui.morvane, ui.morvaneNote, view.lowerPreview, view.lowerNote);
       shareable = null;
       ui.details.open = false;
@@ -136,24 +207,67 @@
       ui.share.hidden = !navigator.share;
       ui.share.disabled = ui.copy.disabled || !shareable;
       ui.details.hidden = !(view.controls & control.Details);
-      ui.summary.textContent = view.summary;
+      shown.summary = view.summary;
+      ui.summary.textContent = translation.said(view.summary);
       // The next step is the primary button: Convert, then Save, else Load.
       const next = !ui.convert.disabled ? ui.convert : !ui.save.disabled ? ui.save : ui.load;
       for (const button of [ui.load, ui.convert, ui.save])
         button.classList.toggle('primary', button === next);
     }
-    if (changes & change.Message)
-      say(view.message, view.failed);
+    if (changes & change.Message) {
+      Object.assign(shown, { message: view.message, failed: view.failed });
+      say(translation.said(view.message), view.failed);
+    }
   }
+
+  // The clipboard's and a share's names are words; a file's, its own.
+  const sourceName = (source) => ([session.words.clipboardName, session.words.sharedName].includes(source)
+    ? qsTranslate('CodeSession', source) : source);
 
   // A text area lays its text out whole, which takes seconds for megabytes:
   // a pane shows the start of a long code and says so. Save and Copy
   // always take the whole code.
   function showCode(pane, note, preview, about) {
     pane.value = preview;
-    note.textContent = about;
-    note.hidden = !about;
+    note.textContent = translation.said(about);
+    note.hidden = !note.textContent;
   }
+
+  // Another language chosen: every word the page shows again in it. The
+  // details, made in the worker, are made again when next opened; a
+  // message that has gone stays gone.
+  function changeLanguage(code) {
+    catalogue = catalogues.find((found) => found.code === code) ?? catalogues[0];
+    try {
+      localStorage.setItem('qvrtomorvane-language', catalogue.code);
+    } catch { /* kept for this visit alone */ }
+    showLanguage();
+    call('language', [catalogue]);
+    if (!session)
+      return;
+    if (shown.placeholder !== undefined) {
+      ui.qvr.placeholder = qsTranslate('QVRtoMorvane', shown.placeholder);
+      if (upper === session.upper.RefusedCode)
+        ui.qvr.value = qsTranslate('QVRtoMorvane', session.words.invalidCode);
+      showCode(ui.qvr, ui.qvrNote, ui.qvr.value, shown.upperNote ?? '');
+    }
+    if (shown.lowerNote !== undefined)
+      showCode(ui.morvane, ui.morvaneNote, ui.morvane.value, shown.lowerNote);
+    if (shown.source !== undefined)
+      ui.path.textContent = sourceName(shown.source);
+    if (shown.summary !== undefined)
+      ui.summary.textContent = translation.said(shown.summary);
+    if (ui.message.textContent && shown.message)
+      ui.message.textContent = translation.said(shown.message);
+    for (const row of ui.batchList.children)
+      row.lastChild.textContent = row.said ? translation.said(row.said) : qsTranslate('Page', 'waiting');
+    if (batchSaid)
+      ui.batchStatus.textContent = translation.said(batchSaid);
+    ui.details.open = false;
+    shownDetails = null;
+    delete ui.details.dataset.shown;
+  }
+  ui.languageMenu.addEventListener('change', () => changeLanguage(ui.languageMenu.value));
 
   // What the latest step said, for everyone and for screen readers (the
   // status is live), as the window's status bar shows it: a failure looks
@@ -204,7 +318,7 @@
       }
       content = new Uint8Array(await file.arrayBuffer());
     } catch {
-      counted(await call('refuseUnreadable', [ticket, file.name, 'the browser could not read it']));
+      counted(await call('refuseUnreadable', [ticket, file.name, qsTranslate('Page', 'the browser could not read it')]));
       return;
     }
     counted(await handOver(ticket, content, file.name));
@@ -273,7 +387,7 @@
         await tell('Shared');
       } catch (error) {
         if (error?.name !== 'AbortError')
-          await tell('NotShared', 'the browser refused');
+          await tell('NotShared', qsTranslate('Page', 'the browser refused'));
       }
     });
   }
@@ -310,7 +424,7 @@
       area.remove();
       ui.copy.focus({ preventScroll: true });
     }
-    await (copied ? tell('Copied') : tell('NotCopied', 'the browser refused'));
+    await (copied ? tell('Copied') : tell('NotCopied', qsTranslate('Page', 'the browser refused')));
   }
 
   // The Conversion Details, made when they are first opened for the
@@ -367,10 +481,13 @@
       return;
     shownDetails = details;
     const { fate, words } = session;
-    const styles = ['plain', 'underlined', 'dashed underline', 'struck through'];
-    ui.detailsLegend.innerHTML = [fate.Copied, fate.Changed, fate.Renumbered, fate.Dropped].map((kind) =>
-      `<span class="fate-${kind}">${words.fates[kind]}</span>: ${details.counts[kind]} (${styles[kind]})`).join(' · ');
-    ui.detailsNote.textContent = details.listed ? '' : 'Every segment was copied as it was.';
+    ui.detailsLegend.replaceChildren(...[fate.Copied, fate.Changed, fate.Renumbered, fate.Dropped].flatMap((kind) => {
+      const name = document.createElement('span');
+      name.className = `fate-${kind}`;
+      name.textContent = translation.said(words.fates[kind]);
+      return [kind === fate.Copied ? '' : ' · ', name, `: ${details.counts[kind]} (${translation.said(words.styles[kind])})`];
+    }));
+    ui.detailsNote.textContent = details.listed ? '' : translation.said(words.allCopied);
     for (const [element, pieces] of [[ui.detailsList, details.list], [ui.detailsCode, details.code],
       [ui.detailsConversion, details.conversion]]) {
       element.textContent = '';
@@ -400,10 +517,11 @@
         part.classList.add('chosen');
       segment.scrollIntoView({ block: 'nearest', inline: 'nearest' });
     }
-    ui.detailsNote.textContent = !inCode ? `#${position} stands beyond the part of the code shown here.`
-      : !inConversion && inCode.classList.contains(`fate-${session.fate.Dropped}`)
-        ? `#${position} was dropped: nothing of it is in the Morvane code.`
-        : !inConversion ? `#${position} stands beyond the part of the Morvane code shown here.` : '';
+    const [beyondCode, dropped, beyondConversion] = session.words.unshown
+      .map((words) => Translation.fill(qsTranslate('CodeSession', words), [position]));
+    ui.detailsNote.textContent = !inCode ? beyondCode
+      : !inConversion && inCode.classList.contains(`fate-${session.fate.Dropped}`) ? dropped
+        : !inConversion ? beyondConversion : '';
   }
 
   // Several codes at once, beside the one code the page holds, which a
@@ -444,9 +562,11 @@
   // as the batch starts, each told its fate as it is settled; Stop ends
   // the batch before its next code.
   let batchZip = null;
+  let batchSaid = null;
   let stoppingBatch = false;
   async function convertSeveral(files) {
     batchZip = null;
+    batchSaid = null;
     stoppingBatch = false;
     ui.batchStatus.textContent = '';
     ui.batchSave.disabled = true;
@@ -456,7 +576,7 @@
     const rows = items.map(({ target }) => {
       const row = document.createElement('li');
       row.append(target, ': ', document.createElement('span'));
-      row.lastChild.textContent = 'waiting';
+      row.lastChild.textContent = qsTranslate('Page', 'waiting');
       return row;
     });
     ui.batchList.replaceChildren(...rows);
@@ -466,7 +586,8 @@
       rows[index].dataset.fate = fate;
       rows[index].classList.toggle('failed', ![session.batchFate.Converted, session.batchFate.Kept,
         session.batchFate.NotDone].includes(fate));
-      rows[index].lastChild.textContent = said;
+      rows[index].said = said;
+      rows[index].lastChild.textContent = translation.said(said);
     };
     // Small files go over a few at a time, read together: a browser takes
     // a while to hand each file over, and each trip to the worker costs
@@ -476,6 +597,7 @@
     const fileOf = (index) => files[items[index].source].file;
     const small = (index) => index < items.length && fileOf(index).size < readWholeBelow;
     const read = (file) => file.arrayBuffer().then((buffer) => new Uint8Array(buffer), () => null);
+    const unreadable = qsTranslate('Page', 'the browser could not read it');
     for (let index = 0; index < items.length;) {
       if (stoppingBatch) {
         (await call('batchStop', [index, items.length])).forEach((fate, offset) => showFate(index + offset, fate));
@@ -487,7 +609,7 @@
         while (run.length < 8 && small(index + run.length))
           run.push(index + run.length);
         const contents = await Promise.all(run.map((at) => read(fileOf(at))));
-        fates = await call('batchCodes', [run.map((at, k) => ({ index: at, content: contents[k] }))],
+        fates = await call('batchCodes', [run.map((at, k) => ({ index: at, content: contents[k], reason: unreadable }))],
           contents.filter(Boolean).map(({ buffer }) => buffer));
       } else {
         let fate = null;
@@ -499,7 +621,7 @@
             fate = await call('batchCode', [index, content], [content.buffer]);
           }
         } catch {
-          fate = await call('batchUnreadable', [index]);
+          fate = await call('batchUnreadable', [index, unreadable]);
         }
         fates = [fate];
       }
@@ -509,7 +631,8 @@
     }
     const { said, zip } = await call('batchEnd');
     ui.batchProgress.value = ui.batchProgress.max;
-    ui.batchStatus.textContent = said;
+    batchSaid = said;
+    ui.batchStatus.textContent = translation.said(said);
     ui.batchStop.disabled = true;
     batchZip = zip;
     ui.batchSave.disabled = !zip;

@@ -5,14 +5,19 @@
 // script, that style and that worker, and no request at all.
 // Beside it, for a host that serves it: the service worker, its cache named
 // after the page it holds.
-// The worker also holds fflate, which writes the zip of several codes.
-//   node assemble.mjs TEMPLATE STYLE MODULE FFLATE SESSION_WORKER SCRIPT ICON OUTPUT SERVICE_WORKER
+// The worker also holds fflate, which writes the zip of several codes; the
+// page and the worker both hold translate.js, and the page the catalogues
+// of every language (translations/*.ts, each language's plural rule from
+// its compiled .qm).
+//   node assemble.mjs TEMPLATE STYLE MODULE FFLATE TRANSLATE SESSION_WORKER SCRIPT ICON OUTPUT SERVICE_WORKER
+//                     CATALOGUES COMPILED_CATALOGUES
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const [template, style, module, fflate, sessionWorker, script, icon, output, worker] = process.argv.slice(2);
+const [template, style, module, fflate, translate, sessionWorker, script, icon, output, worker, catalogueFolder,
+  compiledFolder] = process.argv.slice(2);
 const read = (path) => readFileSync(path, 'utf8');
 
 // The session's own words for what the page shows before its worker is up
@@ -34,8 +39,8 @@ const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').dige
 
 const styleText = read(style);
 // A script may not hold "</script" inside the page; the module never does.
-const sessionText = `${read(module)}\n${read(fflate)}\n${read(sessionWorker)}`;
-const scriptText = read(script);
+const sessionText = `${read(module)}\n${read(fflate)}\n${read(translate)}\n${read(sessionWorker)}`;
+const scriptText = `${read(translate)}\n${read(script)}`;
 for (const text of [sessionText, scriptText]) {
   if (text.includes('</script'))
     throw new Error('a script holds "</script"');
@@ -58,6 +63,53 @@ const policy = [
   "form-action 'none'",
 ].join('; ');
 
+// Each language the catalogues have, English first: its name in itself,
+// its tag for <html lang>, its plural rule and its finished translations
+// of the texts the page shows.
+const languages = [['en', 'en', 'English'], ['ja', 'ja', '日本語'], ['zh_CN', 'zh-CN', '简体中文'], ['ko', 'ko', '한국어'],
+  ['es', 'es', 'Español'], ['pt_BR', 'pt-BR', 'Português (Brasil)'], ['fr', 'fr', 'Français'], ['de', 'de', 'Deutsch'],
+  ['ru', 'ru', 'Русский']];
+const pageContexts = new Set(['Page', 'Help', 'QVRtoMorvane', 'StepMessage', 'ConversionReport', 'CodeSession', 'CodeText']);
+const xmlText = (text) => text.replace(/&(#x[0-9a-f]+|#\d+|\w+);/gi, (entity, name) => {
+  if (name[0] === '#')
+    return String.fromCodePoint(name[1] === 'x' || name[1] === 'X' ? parseInt(name.slice(2), 16) : Number(name.slice(1)));
+  return { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" }[name] ?? entity;
+});
+function messagesOf(ts) {
+  const messages = {};
+  for (const [, context] of ts.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
+    const name = xmlText(/<name>([\s\S]*?)<\/name>/.exec(context)[1]);
+    if (!pageContexts.has(name))
+      continue;
+    for (const [, message] of context.matchAll(/<message[^>]*>([\s\S]*?)<\/message>/g)) {
+      const source = xmlText(/<source>([\s\S]*?)<\/source>/.exec(message)[1]);
+      const translation = /<translation( type="[^"]*")?>([\s\S]*?)<\/translation>|<translation[^>]*\/>/.exec(message);
+      if (!translation?.[2] || translation[1])
+        continue; // unfinished, vanished or empty: the source stands
+      const forms = [...translation[2].matchAll(/<numerusform>([\s\S]*?)<\/numerusform>/g)].map(([, form]) => xmlText(form));
+      (messages[name] ??= {})[source] = forms.length ? forms : xmlText(translation[2]);
+    }
+  }
+  return messages;
+}
+// The plural rule lrelease compiled into a .qm: its numerus rules block.
+function rulesOf(qm) {
+  for (let at = 16; at + 5 <= qm.length;) {
+    const tag = qm[at];
+    const length = qm.readUInt32BE(at + 1);
+    if (tag === 0x88)
+      return [...qm.subarray(at + 5, at + 5 + length)];
+    at += 5 + length;
+  }
+  return [];
+}
+const catalogues = languages.map(([code, tag, name]) => ({ code, tag, name,
+  rules: rulesOf(readFileSync(join(compiledFolder, `qvrtomorvane_${code}.qm`))),
+  messages: messagesOf(read(join(catalogueFolder, `qvrtomorvane_${code}.ts`))) }));
+// Inside a script element: nothing may close it.
+const cataloguesText = JSON.stringify(catalogues).replace(/</g, '\\u003c');
+const languageOptions = languages.map(([code, , name]) => `<option value="${code}">${escaped(name)}</option>`).join('');
+
 // Replaced one at a time, so that no text put in is searched again.
 const parts = {
   '@CSP@': policy,
@@ -66,6 +118,8 @@ const parts = {
   '@SESSION@': sessionText,
   '@APP@': scriptText,
   '@UPPER_PLACEHOLDER@': escaped(words.upperPlaceholder),
+  '@CATALOGUES@': cataloguesText,
+  '@LANGUAGES@': languageOptions,
   '@LOWER_PLACEHOLDER@': escaped(words.lowerPlaceholder),
 };
 let page = read(template);

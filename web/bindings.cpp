@@ -62,7 +62,7 @@ std::string constants()
     Json messages = Json::object();
     for (unsigned kind = 0; kind < StepMessage::KindCount; ++kind)
         messages[std::string(StepMessage::nameOf(StepMessage::Kind(kind)))] = kind;
-    const Json constants = {
+    Json constants = {
         {"change", {{"UpperPane", S::UpperPane}, {"PathLabel", S::PathLabel}, {"LowerPane", S::LowerPane},
                     {"Controls", S::Controls}, {"Message", S::Message}}},
         {"control", {{"Convert", ConvertOn}, {"Save", SaveOn}, {"Copy", CopyOn}, {"Details", DetailsOn}}},
@@ -83,11 +83,19 @@ std::string constants()
                      {"previewBytes", CodeText::previewBytes}, {"messageMilliseconds", StepMessage::shownMilliseconds},
                      {"readWholeBelow", CodeBatch::readWholeBelow}}},
         {"words", {{"clipboardName", S::clipboardName}, {"sharedName", S::sharedName},
-                   {"upperPlaceholder", S::emptyPlaceholder},
-                   {"lowerPlaceholder", S::lowerPlaceholder},
-                   {"fates", {R::fateName(R::Copied), R::fateName(R::Changed), R::fateName(R::Renumbered),
-                              R::fateName(R::Dropped)}}}},
+                   {"upperPlaceholder", S::emptyPlaceholder}, {"lowerPlaceholder", S::lowerPlaceholder},
+                   {"invalidCode", Conversion::invalidCodeMessage}, {"fates", Json::array()},
+                   {"styles", Json::array()}, {"allCopied", ReportJson::said(S::allCopied())}, {"unshown", Json::array()}}},
     };
+    // The fates and their marks, and what the details say of a segment
+    // they do not show, as words with its position in "%1".
+    Json &words = constants["words"];
+    for (const auto fate : {R::Copied, R::Changed, R::Renumbered, R::Dropped}) {
+        words["fates"].push_back(ReportJson::said(R::fateSaid(fate)));
+        words["styles"].push_back(ReportJson::said(S::markStyle(fate)));
+    }
+    for (const auto why : {S::Unshown::BeyondCode, S::Unshown::Dropped, S::Unshown::BeyondConversion})
+        words["unshown"].push_back(ReportJson::said(S::unshown(why, 0)).at("w"));
     return constants.dump();
 }
 
@@ -110,7 +118,8 @@ std::string markedJson(const CodeSession::Marked &marked)
         marks.push_back(ReportJson::ofEntry(mark));
     for (const ConversionReport::Entry &entry : marked.entries)
         entries.push_back(ReportJson::ofEntry(entry));
-    const Json json = {{"counts", marked.counts}, {"unlisted", marked.unlisted}, {"marks", std::move(marks)},
+    const Json json = {{"counts", marked.counts}, {"unlisted", marked.unlisted},
+                       {"more", ReportJson::said(CodeSession::moreUnlisted(marked.unlisted))}, {"marks", std::move(marks)},
                        {"entries", std::move(entries)}, {"code", piecesOf(marked.code)},
                        {"conversion", piecesOf(marked.conversion)}};
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -190,8 +199,8 @@ EMSCRIPTEN_KEEPALIVE unsigned qvr_tell(unsigned kind, char *value, std::size_t v
     std::string said = taken(value, valueSize);
     if (kind >= StepMessage::KindCount)
         kind = StepMessage::None;
-    return session().tell(StepMessage(StepMessage::Kind(kind), said.empty() ? std::vector<std::string>()
-                                                                               : std::vector<std::string>{said}));
+    return session().tell(StepMessage(StepMessage::Kind(kind), said.empty() ? std::vector<Said>()
+                                                                               : std::vector<Said>{Said(said)}));
 }
 
 // A batch of the codes named in a JSON list, each its source the index it
@@ -260,7 +269,8 @@ EMSCRIPTEN_KEEPALIVE void qvr_batch_stop()
 EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_batch_said(int index)
 {
     static std::string built;
-    return where(built = (index < 0 ? batch()->summary() : batch()->items().at(std::size_t(index)).said).text());
+    const StepMessage &said = index < 0 ? batch()->summary() : batch()->items().at(std::size_t(index)).said;
+    return where(built = ReportJson::said(said.said()).dump());
 }
 
 // Takes the buffer and frees it.
@@ -293,13 +303,13 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t *qvr_text(int which)
     case Source: return where(held.source());
     case ShownConversion: return where(held.shownConversion());
     case SaveName: return where(built = held.saveName());
-    case Summary: return where(built = held.summary());
+    case Summary: return where(built = ReportJson::said(held.summary()).dump());
     case Details: return where(built = markedJson(held.marked()));
-    case Message: return where(built = held.message().text());
+    case Message: return where(built = ReportJson::said(held.message().said()).dump());
     case UpperPreview: return where(CodeText::preview(held.upperText()));
     case LowerPreview: return where(CodeText::preview(held.shownConversion()));
-    case UpperNote: return where(built = CodeText::previewNote(held.upperText().size()));
-    case LowerNote: return where(built = CodeText::previewNote(held.shownConversion().size()));
+    case UpperNote: return where(built = ReportJson::said(CodeText::previewNote(held.upperText().size())).dump());
+    case LowerNote: return where(built = ReportJson::said(CodeText::previewNote(held.shownConversion().size())).dump());
     default: return where({});
     }
 }

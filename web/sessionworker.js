@@ -23,6 +23,10 @@
   }
   const bytes = (which) => bytesAt(core._qvr_text(session.text[which]));
   const text = (which) => decoder.decode(bytes(which));
+  // What the core says, to translate (said.h).
+  const said = (which) => JSON.parse(text(which));
+  // The user's language, as the page chose it: the details are made here.
+  let translation = Translation.make();
 
   // A buffer the session takes, and frees.
   function put(content) {
@@ -40,20 +44,20 @@
   // the page puts up for it.
   function view(changes) {
     const { change } = session;
-    const shown = { changes, controls: core._qvr_controls(), upper: core._qvr_upper(), summary: text('summary') };
+    const shown = { changes, controls: core._qvr_controls(), upper: core._qvr_upper(), summary: said('summary') };
     if (changes & change.UpperPane) {
       shown.placeholder = text('placeholder');
       shown.upperPreview = text('upperPreview');
-      shown.upperNote = text('upperNote');
+      shown.upperNote = said('upperNote');
     }
     if (changes & change.PathLabel)
       shown.source = text('source');
     if (changes & change.LowerPane) {
       shown.lowerPreview = text('lowerPreview');
-      shown.lowerNote = text('lowerNote');
+      shown.lowerNote = said('lowerNote');
     }
     if (changes & change.Message) {
-      shown.message = text('message');
+      shown.message = said('message');
       shown.failed = Boolean(core._qvr_message_failed());
     }
     return shown;
@@ -74,14 +78,19 @@
     // What Save writes, and its name.
     conversion: () => ({ bytes: bytes('shownConversion').slice(), saveName: text('saveName') }),
     conversionText: () => text('shownConversion'),
+    // The catalogue of the language the page shows.
+    language(catalogue) {
+      translation = Translation.make(catalogue);
+    },
     // The Conversion Details, made here into the page's markup so that the
     // page's own thread only puts them in: both codes with every segment
     // not copied marked (its fate's style, its reason as its title), the
     // list, and the counts (CodeSession::marked).
     details(lineChars, blockChars) {
-      const { counts, unlisted, marks, entries, code, conversion } = JSON.parse(text('details'));
+      const { counts, unlisted, more, marks, entries, code, conversion } = JSON.parse(text('details'));
       const escape = (value) => value.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
-      const said = ({ fate, segment, reason }) => `${segment}: ${session.words.fates[fate]}: ${reason}`;
+      const fates = session.words.fates.map(translation.said);
+      const described = ({ fate, segment, reason }) => `${segment}: ${fates[fate]}: ${translation.said(reason)}`;
       // Each code in blocks of whole lines (as many characters to a line as
       // the page measured in its pane), of about blockChars each. The
       // page puts in a block a frame, and lays out only that block; a
@@ -103,7 +112,7 @@
               end += 1;
             const part = escape(piece.slice(start, end));
             block += index < 0 ? part : `<span class="fate-${mark.fate}" ${start ? 'data-of' : 'id'}="${where}-${mark.position}" `
-              + `title="#${mark.position} ${escape(said(mark))}">${part}</span>`;
+              + `title="#${mark.position} ${escape(described(mark))}">${part}</span>`;
             room -= end - start;
             start = end;
             if (room <= 0) {
@@ -117,9 +126,9 @@
         return blocks.map((lines) => `<span class="lines">${lines}</span>`);
       };
       const rows = entries.map((entry) => `<li><button type="button" aria-pressed="false" data-position="${entry.position}">`
-        + `<span class="fate-${entry.fate}">#${entry.position}</span> ${escape(said(entry))}</button></li>`);
+        + `<span class="fate-${entry.fate}">#${entry.position}</span> ${escape(described(entry))}</button></li>`);
       if (unlisted)
-        rows.push(`<li><button type="button" disabled>... and ${unlisted} more</button></li>`);
+        rows.push(`<li><button type="button" disabled>${escape(translation.said(more))}</button></li>`);
       // The list in pieces of 100 rows, each put in in a frame of its own.
       const list = [];
       for (let row = 0; row < rows.length; row += 100)
@@ -139,7 +148,7 @@
   let batchItems = [];
   let zipParts = [];
   let zipped = 0;
-  const batchSaid = (index) => decoder.decode(bytesAt(core._qvr_batch_said(index)));
+  const batchSaid = (index) => JSON.parse(decoder.decode(bytesAt(core._qvr_batch_said(index))));
   const batchSettled = (index) => ({ fate: core._qvr_batch_fate(index), said: batchSaid(index) });
   const batchSteps = {
     // The codes in the order they are converted, each with the name its
@@ -198,15 +207,15 @@
       }
       return batchSettled(index);
     },
-    batchUnreadable(index) {
-      core._qvr_batch_refuse_unreadable(index, ...words('the browser could not read it'));
+    batchUnreadable(index, reason) {
+      core._qvr_batch_refuse_unreadable(index, ...words(reason));
       return batchSettled(index);
     },
     // Several small codes in one trip: content null for one the browser
     // could not read.
     batchCodes(codes) {
-      return codes.map(({ index, content }) => (content ? batchSteps.batchCode(index, content)
-        : batchSteps.batchUnreadable(index)));
+      return codes.map(({ index, content, reason }) => (content ? batchSteps.batchCode(index, content)
+        : batchSteps.batchUnreadable(index, reason)));
     },
     // Every code not yet converted stays so.
     batchStop(from, count) {
