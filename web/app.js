@@ -79,7 +79,7 @@
     const stored = catalogues.find(({ code }) => code === storedLanguage());
     return stored ?? navigator.languages.map(catalogueFor).find(Boolean) ?? catalogues[0];
   }
-  const normalised = (words) => words.replace(/\s+/g, ' ').trim();
+  const normalised = (marked) => marked.replace(/\s+/g, ' ').trim();
   let catalogue = chooseLanguage();
   function showLanguage() {
     translation = Translation.make(catalogue);
