@@ -38,9 +38,7 @@ void BatchWorker::run()
 void BatchWorker::convertOne(std::size_t index)
 {
     const CodeBatch::Item &item = mBatch.items()[index];
-    std::string target;
-    if (const auto failure = CodeFile::pathBelow(mFolder, item.target, target))
-        return mBatch.notWritten(index, *failure);
+    const std::string target = CodeFile::pathBelow(mFolder, item.target);
     if (!mReplaceExisting && CodeFile::identity(target))
         return mBatch.keep(index);
     CodeFile::Read read = CodeFile::read(item.source, CodeFile::Sources::RegularFiles, CodeText::mayBeginCode);
@@ -57,6 +55,8 @@ void BatchWorker::convertOne(std::size_t index)
     const std::optional<std::string> converted = mBatch.convert(index, std::move(read.bytes));
     if (!converted)
         return;
+    if (const auto failure = CodeFile::createFoldersFor(target))
+        return mBatch.notWritten(index, *failure);
     if (const auto failure = CodeFile::write(target, *converted, CodeFile::Targets::RegularFiles))
         mBatch.notWritten(index, *failure);
 }

@@ -272,11 +272,8 @@ void Ui_QVRtoMorvane::convertSeveralCodes(QMainWindow *window, const QStringList
         return;
 
     int existing = 0;
-    for (const CodeBatch::Item &item : batch.items()) {
-        std::string target;
-        if (!CodeFile::pathBelow(systemPath(folder), item.target, target) && CodeFile::identity(target))
-            ++existing;
-    }
+    for (const CodeBatch::Item &item : batch.items())
+        existing += CodeFile::identity(CodeFile::pathBelow(systemPath(folder), item.target)) ? 1 : 0;
     bool replaceExisting = false;
     if (existing > 0) {
         QMessageBox ask(QMessageBox::Question, tr("Convert Several Codes"),

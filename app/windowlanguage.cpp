@@ -13,8 +13,16 @@ QStringList WindowLanguage::qtCatalogueFolders()
 
 QString WindowLanguage::install(const QLocale &locale)
 {
-    // Owned by the application, which keeps them for as long as it runs.
-    auto *own = new QTranslator(QCoreApplication::instance());
+    // Owned by the application, which keeps them for as long as it runs;
+    // a later install (another language) takes their place.
+    static QTranslator *installed[2] = {nullptr, nullptr};
+    for (QTranslator *&earlier : installed) {
+        if (earlier)
+            QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+        earlier = nullptr;
+    }
+    auto *own = installed[0] = new QTranslator(QCoreApplication::instance());
     if (!own->load(locale, QStringLiteral("qvrtomorvane"), QStringLiteral("_"), QStringLiteral(":/translations"))
         && !own->load(QStringLiteral(":/translations/qvrtomorvane_en.qm")))
         qWarning("The window's catalogues are missing from the program");
@@ -23,7 +31,7 @@ QString WindowLanguage::install(const QLocale &locale)
 
     // Qt's own words, in the language of the window's words.
     if (language != QLatin1String("en")) {
-        auto *qt = new QTranslator(QCoreApplication::instance());
+        auto *qt = installed[1] = new QTranslator(QCoreApplication::instance());
         for (const QString &folder : qtCatalogueFolders()) {
             if (qt->load(QStringLiteral("qtbase_") + language, folder)) {
                 QCoreApplication::installTranslator(qt);

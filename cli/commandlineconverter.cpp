@@ -206,8 +206,8 @@ bool CommandLineConverter::convertBatch()
         const CodeBatch::Item &item = batch.items()[index];
         if (showProgress)
             print(stderr, "\rConverting " + std::to_string(index + 1) + " of " + std::to_string(batch.size()) + "\x1b[K");
-        std::string target;
-        if (const auto failure = CodeFile::pathBelow(*mOptions.outputDirectory, item.target, target)) {
+        const std::string target = CodeFile::pathBelow(*mOptions.outputDirectory, item.target);
+        if (const auto failure = CodeFile::createFoldersFor(target)) {
             report(item.source, "cannot create the folder for " + target + ": " + *failure);
             allConverted = false;
             continue;

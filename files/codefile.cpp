@@ -364,14 +364,16 @@ bool isFolder(const std::string &path)
     return std::filesystem::is_directory(fileSystemPath(path), failure);
 }
 
-std::optional<std::string> pathBelow(const std::string &folder, const std::string &name, std::string &path)
+std::string pathBelow(const std::string &folder, const std::string &name)
 {
     std::filesystem::path below = fileSystemPath(folder);
     StringTools::forEachPiece(name, '/', [&](std::string_view part) { below /= fileSystemPath(std::string(part)); });
-    path = pathString(below);
-    if (const std::string above = pathString(below.parent_path()); above != folder)
-        return createFolders(above);
-    return std::nullopt;
+    return pathString(below);
+}
+
+std::optional<std::string> createFoldersFor(const std::string &path)
+{
+    return createFolders(pathString(fileSystemPath(path).parent_path()));
 }
 
 std::optional<std::string> createFolders(const std::string &path)

@@ -99,9 +99,10 @@ std::vector<FoundFile> codeFilesBelow(const std::string &folder);
 // Whether a path names a folder.
 bool isFolder(const std::string &path);
 // The path of name ("codes/hero.txt", "/" between folders, as CodeBatch
-// gives it) below folder, with the folders it needs made; or why they could
-// not be.
-std::optional<std::string> pathBelow(const std::string &folder, const std::string &name, std::string &path);
+// gives it) below folder.
+std::string pathBelow(const std::string &folder, const std::string &name);
+// Makes the folders a file's path needs; says why it could not.
+std::optional<std::string> createFoldersFor(const std::string &path);
 // Makes a folder and any missing folders above it; says why it could not.
 std::optional<std::string> createFolders(const std::string &path);
 

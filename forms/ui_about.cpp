@@ -21,9 +21,9 @@ void Ui_About::setupUi(QDialog *About)
 
     About->setWindowTitle(tr("About"));
     aboutLabel->setText(tr("QVRToMorvane\n"
-                                                             "Version: 0.1\n"
-                                                             "The QVRtoMorvane project\n"
-                                                             "Free software, MIT licence"));
+                           "Version: 0.1\n"
+                           "The QVRtoMorvane project\n"
+                           "Free software, MIT licence"));
 
     QMetaObject::connectSlotsByName(About);
 }

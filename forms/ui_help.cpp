@@ -46,18 +46,18 @@ void Ui_Help::setupUi(QWidget *Help)
     labelDesc1->setText(tr("Click the \"LOAD QVR FILE\" button."));
     labelStep2->setText(tr("Step 2:"));
     labelDesc2->setText(tr("Select a qvr code .txt file to load into the\n"
-                                                            "program and load it in."));
+                           "program and load it in."));
     labelStep3->setText(tr("Step 3:"));
     labelDesc3->setText(tr("If the loaded file is valid, click on the\n"
-                                                            "\"CONVERT QVR TO MORVANE\" button. If\n"
-                                                            "the file is invalid, try to select a\n"
-                                                            "different file that is valid."));
+                           "\"CONVERT QVR TO MORVANE\" button. If\n"
+                           "the file is invalid, try to select a\n"
+                           "different file that is valid."));
     labelStep4->setText(tr("Step 4:"));
     labelDesc4->setText(tr("Click on the \"SAVE MORVANE CODE\n"
-                                                            "TO COMPUTER\" button and save as\n"
-                                                            "a new .txt file, or highlight the new\n"
-                                                            "displayed morvane code and copy-paste\n"
-                                                            "it into the morvane import screen."));
+                           "TO COMPUTER\" button and save as\n"
+                           "a new .txt file, or highlight the new\n"
+                           "displayed morvane code and copy-paste\n"
+                           "it into the morvane import screen."));
 
     QMetaObject::connectSlotsByName(Help);
 }

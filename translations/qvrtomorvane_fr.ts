@@ -5,257 +5,260 @@
     <name>About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>QVRToMorvane
 Version: 0.1
 The QVRtoMorvane project
 Free software, MIT licence</source>
-        <translation type="unfinished"></translation>
+        <translation>QVRToMorvane
+Version : 0.1
+Le projet QVRtoMorvane
+Logiciel libre, licence MIT</translation>
     </message>
 </context>
 <context>
     <name>BatchDialog</name>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>en attente</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n code(s) into %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Conversion de %n code vers %1</numerusform>
+            <numerusform>Conversion de %n codes vers %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Convert Several Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir plusieurs codes</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>What became of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
 </context>
 <context>
     <name>CodeSession</name>
     <message>
         <source>plain</source>
-        <translation type="unfinished"></translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>underlined</source>
-        <translation type="unfinished"></translation>
+        <translation>souligné</translation>
     </message>
     <message>
         <source>dashed underline</source>
-        <translation type="unfinished"></translation>
+        <translation>souligné en tirets</translation>
     </message>
     <message>
         <source>struck through</source>
-        <translation type="unfinished"></translation>
+        <translation>barré</translation>
     </message>
     <message>
         <source>Every segment was copied as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les segments ont été copiés tels quels.</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... et %n autre</numerusform>
+            <numerusform>... et %n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>#%1 stands beyond the part of the code shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1 se trouve au-delà de la partie du code affichée ici.</translation>
     </message>
     <message>
         <source>#%1 was dropped: nothing of it is in the Morvane code.</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1 a été supprimé : il n&apos;en reste rien dans le code Morvane.</translation>
     </message>
     <message>
         <source>#%1 stands beyond the part of the Morvane code shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>#%1 se trouve au-delà de la partie du code Morvane affichée ici.</translation>
     </message>
     <message>
         <source>(clipboard)</source>
-        <translation type="unfinished"></translation>
+        <translation>(presse-papiers)</translation>
     </message>
     <message>
         <source>(shared)</source>
-        <translation type="unfinished"></translation>
+        <translation>(partagé)</translation>
     </message>
 </context>
 <context>
     <name>CodeText</name>
     <message>
         <source>Showing the first %1 KB of %2 bytes; Save and Copy give the whole code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les %1 premiers Ko sur %2 octets sont affichés ; l&apos;enregistrement et la copie donnent le code entier.</translation>
     </message>
 </context>
 <context>
     <name>ConversionDetails</name>
     <message>
         <source>Conversion Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de la conversion</translation>
     </message>
     <message>
         <source>&amp;QVR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;QVR</translation>
     </message>
     <message>
         <source>&amp;Morvane code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code &amp;Morvane</translation>
     </message>
     <message>
         <source>&amp;Segments not copied (select one to find it in both codes)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Segments non copiés (sélectionnez-en un pour le retrouver dans les deux codes)</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Segment</source>
-        <translation type="unfinished"></translation>
+        <translation>Segment</translation>
     </message>
     <message>
         <source>Fate</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Raison</translation>
     </message>
 </context>
 <context>
     <name>ConversionReport</name>
     <message>
         <source>copied</source>
-        <translation type="unfinished"></translation>
+        <translation>copié</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <source>renumbered</source>
-        <translation type="unfinished"></translation>
+        <translation>renuméroté</translation>
     </message>
     <message>
         <source>dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimé</translation>
     </message>
     <message>
         <source>the last value is cut</source>
-        <translation type="unfinished"></translation>
+        <translation>la dernière valeur est retirée</translation>
     </message>
     <message>
         <source>the last two values are cut</source>
-        <translation type="unfinished"></translation>
+        <translation>les deux dernières valeurs sont retirées</translation>
     </message>
     <message>
         <source>the last three values are cut</source>
-        <translation type="unfinished"></translation>
+        <translation>les trois dernières valeurs sont retirées</translation>
     </message>
     <message>
         <source>the last four values are cut</source>
-        <translation type="unfinished"></translation>
+        <translation>les quatre dernières valeurs sont retirées</translation>
     </message>
     <message>
         <source>the last two characters are cut</source>
-        <translation type="unfinished"></translation>
+        <translation>les deux derniers caractères sont retirés</translation>
     </message>
     <message>
         <source>nothing is left once %1 loses its last two characters</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne reste rien une fois que %1 perd ses deux derniers caractères</translation>
     </message>
     <message>
         <source>the last six characters are cut</source>
-        <translation type="unfinished"></translation>
+        <translation>les six derniers caractères sont retirés</translation>
     </message>
     <message>
         <source>nothing is left once %1 loses its last six characters</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne reste rien une fois que %1 perd ses six derniers caractères</translation>
     </message>
     <message>
         <source>%1, value 11 becomes 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, la valeur 11 devient 1</translation>
     </message>
     <message>
         <source>%1, and a value 1 is added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et une valeur 1 est ajoutée</translation>
     </message>
     <message>
         <source>%1: slot %2 stays %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;emplacement %2 reste %3, %4</translation>
     </message>
     <message>
         <source>%1: slot %2 becomes %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;emplacement %2 devient %3, %4</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1: value %2 becomes %3 and value %4 becomes %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la valeur %2 devient %3 et la valeur %4 devient %5</translation>
     </message>
     <message>
         <source>Morvane takes no &quot;%1&quot; segments</source>
-        <translation type="unfinished"></translation>
+        <translation>Morvane n&apos;accepte aucun segment « %1 »</translation>
     </message>
     <message>
         <source>all %1 %2 slots are taken</source>
-        <translation type="unfinished"></translation>
+        <translation>les %1 emplacements %2 sont tous pris</translation>
     </message>
     <message>
         <source>a %1 segment needs at least %2 values</source>
-        <translation type="unfinished"></translation>
+        <translation>un segment %1 doit avoir au moins %2 valeurs</translation>
     </message>
     <message>
         <source>an %1 segment needs at least %2 values</source>
-        <translation type="unfinished"></translation>
+        <translation>un segment %1 doit avoir au moins %2 valeurs</translation>
     </message>
     <message>
         <source>value 0 has no slot number</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur 0 n&apos;a pas de numéro d&apos;emplacement</translation>
     </message>
     <message>
         <source>the last value kept, &quot;%1&quot;, is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la dernière valeur conservée, « %1 », n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>the lead number &quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro initial « %1 » n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>the last value kept, %1, is above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la dernière valeur conservée, %1, dépasse %2</translation>
     </message>
     <message>
         <source>the lead number %1 is above %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro initial %1 dépasse %2</translation>
     </message>
     <message numerus="yes">
         <source>%n segments: %1 copied, %2 changed, %3 renumbered, %4 dropped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n segment : %1 copié, %2 modifié, %3 renuméroté, %4 supprimé</numerusform>
+            <numerusform>%n segments : %1 copiés, %2 modifiés, %3 renumérotés, %4 supprimés</numerusform>
         </translation>
     </message>
 </context>
@@ -263,39 +266,43 @@ Free software, MIT licence</source>
     <name>Help</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Step 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 :</translation>
     </message>
     <message>
         <source>Step 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2 :</translation>
     </message>
     <message>
         <source>Step 3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 3 :</translation>
     </message>
     <message>
         <source>Step 4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 4 :</translation>
     </message>
     <message>
         <source>Click the &quot;LOAD QVR FILE&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur « CHARGER UN FICHIER QVR ».</translation>
     </message>
     <message>
         <source>Select a qvr code .txt file to load into the
 program and load it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un fichier .txt contenant
+un code QVR à charger dans le programme.</translation>
     </message>
     <message>
         <source>If the loaded file is valid, click on the
 &quot;CONVERT QVR TO MORVANE&quot; button. If
 the file is invalid, try to select a
 different file that is valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le fichier chargé est valide, cliquez
+sur « CONVERTIR QVR EN MORVANE ».
+S&apos;il n&apos;est pas valide, essayez de
+sélectionner un autre fichier valide.</translation>
     </message>
     <message>
         <source>Click on the &quot;SAVE MORVANE CODE
@@ -303,402 +310,407 @@ TO COMPUTER&quot; button and save as
 a new .txt file, or highlight the new
 displayed morvane code and copy-paste
 it into the morvane import screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le bouton
+« ENREGISTRER LE CODE MORVANE »
+pour en faire un nouveau fichier .txt,
+ou copiez le nouveau code Morvane et
+collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Converts a character code for the QVR variant of the dress-up program into a code that Morvane imports. Everything happens in this page: nothing is sent anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit un code de personnage de la variante QVR du jeu d&apos;habillage en un code que Morvane peut importer. Tout se passe dans cette page : rien n&apos;est envoyé nulle part.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue :</translation>
     </message>
     <message>
         <source>PASTE QVR CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>COLLER LE CODE QVR</translation>
     </message>
     <message>
         <source>COPY MORVANE CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>COPIER LE CODE MORVANE</translation>
     </message>
     <message>
         <source>SHARE MORVANE CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>PARTAGER LE CODE MORVANE</translation>
     </message>
     <message>
         <source>QVR code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code QVR</translation>
     </message>
     <message>
         <source>Morvane code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Morvane</translation>
     </message>
     <message>
         <source>Segments not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Segments non copiés</translation>
     </message>
     <message>
         <source>Several codes at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs codes à la fois</translation>
     </message>
     <message>
         <source>Converts a handful of code files, or a whole folder, into one zip; the code above stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit quelques fichiers de code, ou un dossier entier, en un seul zip ; le code ci-dessus reste tel quel.</translation>
     </message>
     <message>
         <source>CONVERT SEVERAL CODES</source>
-        <translation type="unfinished"></translation>
+        <translation>CONVERTIR PLUSIEURS CODES</translation>
     </message>
     <message>
         <source>CONVERT A FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>CONVERTIR UN DOSSIER</translation>
     </message>
     <message>
         <source>SAVE ALL</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUT ENREGISTRER</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRÊTER</translation>
     </message>
     <message>
         <source>Click the &quot;LOAD QVR FILE&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le bouton « CHARGER UN FICHIER QVR ».</translation>
     </message>
     <message>
         <source>Select a qvr code .txt file to load into the program and load it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un fichier .txt contenant un code QVR pour le charger dans le programme.</translation>
     </message>
     <message>
         <source>(You may also drop the file on this page, or paste the code: &quot;PASTE QVR CODE&quot;, Ctrl+V anywhere, or on a phone a long press in the box above the convert button, then Paste. Once the page is installed, a phone&apos;s Share in a chat offers it too: the code in a shared message is taken, whatever words are around it.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Vous pouvez aussi déposer le fichier sur cette page, ou coller le code : « COLLER LE CODE QVR », Ctrl+V n&apos;importe où, ou sur un téléphone un appui long dans la zone au-dessus du bouton de conversion, puis Coller. Une fois la page installée, la fonction Partager d&apos;une discussion sur téléphone la propose aussi : le code contenu dans un message partagé est repris, quels que soient les mots autour.)</translation>
     </message>
     <message>
         <source>If the loaded file is valid, click on the &quot;CONVERT QVR TO MORVANE&quot; button. If the file is invalid, try to select a different file that is valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le fichier chargé est valide, cliquez sur le bouton « CONVERTIR QVR EN MORVANE ». S&apos;il n&apos;est pas valide, essayez de sélectionner un autre fichier valide.</translation>
     </message>
     <message>
         <source>Click on the &quot;SAVE MORVANE CODE TO COMPUTER&quot; button and save as a new .txt file, or copy the new displayed morvane code and paste it into the morvane import screen (on a phone, &quot;SHARE MORVANE CODE&quot; sends it straight back into a chat).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le bouton « ENREGISTRER LE CODE MORVANE » pour en faire un nouveau fichier .txt, ou copiez le nouveau code Morvane affiché et collez-le dans l&apos;écran d&apos;import de Morvane (sur un téléphone, « PARTAGER LE CODE MORVANE » le renvoie directement dans une discussion).</translation>
     </message>
     <message>
         <source>Codes converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Codes convertis</translation>
     </message>
     <message>
         <source>What became of each code</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat pour chaque code</translation>
     </message>
     <message>
         <source>This browser could not start the converter: try another browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur n&apos;a pas pu lancer le convertisseur : essayez un autre navigateur.</translation>
     </message>
     <message>
         <source>The page failed and must be reloaded to convert again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page a rencontré une erreur et doit être rechargée pour convertir à nouveau.</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>en attente</translation>
     </message>
     <message>
         <source>the browser could not read it</source>
-        <translation type="unfinished"></translation>
+        <translation>le navigateur n&apos;a pas pu le lire</translation>
     </message>
     <message>
         <source>the browser refused</source>
-        <translation type="unfinished"></translation>
+        <translation>le navigateur a refusé</translation>
     </message>
 </context>
 <context>
     <name>QVRtoMorvane</name>
     <message>
         <source>LOAD QVR FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>CHARGER UN FICHIER QVR</translation>
     </message>
     <message>
         <source>Selected File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier sélectionné :</translation>
     </message>
     <message>
         <source>CONVERT QVR TO MORVANE</source>
-        <translation type="unfinished"></translation>
+        <translation>CONVERTIR QVR EN MORVANE</translation>
     </message>
     <message>
         <source>SAVE MORVANE CODE TO COMPUTER</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER LE CODE MORVANE</translation>
     </message>
     <message>
         <source>CLEAR CURRENT CODES</source>
-        <translation type="unfinished"></translation>
+        <translation>EFFACER LES CODES ACTUELS</translation>
     </message>
     <message>
         <source>Conversion Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de la conversion</translation>
     </message>
     <message>
         <source>QVRtoMorvane</source>
-        <translation type="unfinished"></translation>
+        <translation>QVRtoMorvane</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>F3</source>
-        <translation type="unfinished"></translation>
+        <translation>F3</translation>
     </message>
     <message>
         <source>Selected File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier sélectionné : </translation>
     </message>
     <message>
         <source>EXIT</source>
-        <translation type="unfinished"></translation>
+        <translation>QUITTER</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <source>Paste QVR Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller le code QVR</translation>
     </message>
     <message>
         <source>Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V</translation>
     </message>
     <message>
         <source>Convert Several Codes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir plusieurs codes...</translation>
     </message>
     <message>
         <source>Copy Morvane Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le code Morvane</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+C</translation>
     </message>
     <message>
         <source>Above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-dessus : %1</translation>
     </message>
     <message>
         <source>Below: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En dessous : %1</translation>
     </message>
     <message>
         <source>Save Code to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le code dans un fichier</translation>
     </message>
     <message>
         <source>The code could not be saved to &quot;%1&quot;:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code n&apos;a pas pu être enregistré dans « %1 » :
+%2</translation>
     </message>
     <message>
         <source>Select the codes to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez les codes à convertir</translation>
     </message>
     <message>
         <source>Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Convert Several Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir plusieurs codes</translation>
     </message>
     <message>
         <source>Choose a folder for the Morvane codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier pour les codes Morvane</translation>
     </message>
     <message numerus="yes">
         <source>%n of these codes would replace a file of the same name in %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n de ces codes remplacerait un fichier du même nom dans %1.</numerusform>
+            <numerusform>%n de ces codes remplaceraient un fichier du même nom dans %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Les remplacer</translation>
     </message>
     <message>
         <source>Skip Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Les ignorer</translation>
     </message>
     <message>
         <source>QVR Code will be displayed here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code QVR s&apos;affichera ici...</translation>
     </message>
     <message>
         <source>New Morvane Code will be displayed here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau code Morvane s&apos;affichera ici...</translation>
     </message>
     <message>
         <source>The file you provided is not a valid QVR file!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier choisi n&apos;est pas un fichier QVR valide !</translation>
     </message>
 </context>
 <context>
     <name>StepMessage</name>
     <message>
         <source>Loaded %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chargé.</translation>
     </message>
     <message>
         <source>Loaded the pasted code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code collé a été chargé.</translation>
     </message>
     <message>
         <source>%1 is not a QVR code: it does not begin with 106 or 107.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un code QVR : il ne commence pas par 106 ou 107.</translation>
     </message>
     <message>
         <source>%1 is not a QVR code: its header is incomplete or one of its segments is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un code QVR : son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
     </message>
     <message>
         <source>The pasted text is not a QVR code: it does not begin with 106 or 107.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte collé n&apos;est pas un code QVR : il ne commence pas par 106 ou 107.</translation>
     </message>
     <message>
         <source>The pasted text is not a QVR code: its header is incomplete or one of its segments is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte collé n&apos;est pas un code QVR : son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu : %2.</translation>
     </message>
     <message>
         <source>%1 holds %2; codes of up to %3 can be converted here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pèse %2 ; ici, on peut convertir des codes jusqu&apos;à %3.</translation>
     </message>
     <message>
         <source>Converted: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti : %1.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré.</translation>
     </message>
     <message>
         <source>%1 could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être enregistré : %2.</translation>
     </message>
     <message>
         <source>Morvane code copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Morvane copié.</translation>
     </message>
     <message>
         <source>The code could not be copied (%1): select it in the lower box and copy it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code n&apos;a pas pu être copié (%1) : sélectionnez-le dans la zone du bas et copiez-le.</translation>
     </message>
     <message>
         <source>The clipboard holds no text to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucun texte à coller.</translation>
     </message>
     <message>
         <source>This browser does not let the page read the clipboard: press Ctrl+V, or on a phone long-press the box above the convert button and choose Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce navigateur ne permet pas à la page de lire le presse-papiers : appuyez sur Ctrl+V ou, sur un téléphone, faites un appui long dans la zone au-dessus du bouton de conversion et choisissez Coller.</translation>
     </message>
     <message>
         <source>Only a file can be dropped here; to load a code as text, paste it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un fichier peut être déposé ici ; pour charger un code sous forme de texte, collez-le.</translation>
     </message>
     <message>
         <source>Loaded the shared code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code partagé a été chargé.</translation>
     </message>
     <message>
         <source>Loaded the QVR code found in the shared text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code QVR trouvé dans le texte partagé a été chargé.</translation>
     </message>
     <message>
         <source>The shared text is not a QVR code: it does not begin with 106 or 107.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte partagé n&apos;est pas un code QVR : il ne commence pas par 106 ou 107.</translation>
     </message>
     <message>
         <source>The shared text is not a QVR code: its header is incomplete or one of its segments is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte partagé n&apos;est pas un code QVR : son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
     </message>
     <message>
         <source>Morvane code shared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Morvane partagé.</translation>
     </message>
     <message>
         <source>The code could not be shared (%1): copy it instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code n&apos;a pas pu être partagé (%1) : copiez-le plutôt.</translation>
     </message>
     <message>
         <source>converted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>converti : %1</translation>
     </message>
     <message>
         <source>converted into %2, since another code has the same name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>converti en %2, car un autre code porte le même nom : %1</translation>
     </message>
     <message>
         <source>not a QVR code: it does not begin with 106 or 107</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un code QVR : il ne commence pas par 106 ou 107</translation>
     </message>
     <message>
         <source>not a QVR code: its header is incomplete or one of its segments is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un code QVR : son en-tête est incomplet ou l&apos;un de ses segments est vide</translation>
     </message>
     <message>
         <source>could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>holds %1; codes of up to %2 can be converted here</source>
-        <translation type="unfinished"></translation>
+        <translation>pèse %1 ; ici, on peut convertir des codes jusqu&apos;à %2</translation>
     </message>
     <message>
         <source>could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas pu être écrit : %1</translation>
     </message>
     <message>
         <source>not converted: a file of its name was there already, and stays as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>non converti : un fichier du même nom existait déjà et reste tel quel</translation>
     </message>
     <message>
         <source>not converted: the batch was stopped before it</source>
-        <translation type="unfinished"></translation>
+        <translation>non converti : la conversion a été arrêtée avant lui</translation>
     </message>
     <message numerus="yes">
         <source>Converted %1 of %n codes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n code converti.</numerusform>
+            <numerusform>%1 sur %n codes convertis.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Stopped: converted %1 of %n codes; every file written before is whole.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Arrêté : %1 sur %n code converti ; tous les fichiers déjà écrits sont complets.</numerusform>
+            <numerusform>Arrêté : %1 sur %n codes convertis ; tous les fichiers déjà écrits sont complets.</numerusform>
         </translation>
     </message>
     <message>
         <source>There are no .txt files to convert here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucun fichier .txt à convertir ici.</translation>
     </message>
 </context>
 </TS>
