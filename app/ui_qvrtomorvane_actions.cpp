@@ -35,7 +35,11 @@
 
 namespace {
 
-const char fileFilter[] = "Text Files (*.txt)";
+// The file dialogs show only code files, as the window's words name them.
+QString textFiles()
+{
+    return QCoreApplication::translate("QVRtoMorvane", "Text Files (*.txt)");
+}
 
 QString fromUtf8(std::string_view text)
 {
@@ -66,8 +70,7 @@ public:
 
 void Ui_QVRtoMorvane::chooseCodeFile(QMainWindow *window)
 {
-    const QString path = QFileDialog::getOpenFileName(window, QString::fromUtf8("Select a file to load"),
-                                                      QString::fromUtf8(""), QString::fromUtf8(fileFilter));
+    const QString path = QFileDialog::getOpenFileName(window, tr("Select a file to load"), QString(), textFiles());
     if (path.isEmpty())
         showSession(session().cancel());
     else
@@ -199,8 +202,7 @@ void Ui_QVRtoMorvane::showConversionDetails(QMainWindow *window)
 // keeps a tail, and a failed save leaves it as it was and says so.
 void Ui_QVRtoMorvane::saveConvertedCode(QMainWindow *window)
 {
-    const QString path = QFileDialog::getSaveFileName(window, QString::fromUtf8("Save Code to File"),
-                                                      QString::fromUtf8(""), QString::fromUtf8(fileFilter));
+    const QString path = QFileDialog::getSaveFileName(window, tr("Save Code to File"), QString(), textFiles());
     if (path.isEmpty())
         return;
     const std::string name = StepMessage::fileName(path.toStdString());
@@ -241,7 +243,7 @@ void Ui_QVRtoMorvane::copyConvertedCode()
 void Ui_QVRtoMorvane::chooseSeveralCodes(QMainWindow *window)
 {
     const QStringList paths = QFileDialog::getOpenFileNames(window, tr("Select the codes to convert"), QString(),
-                                                            tr("Text Files (*.txt)"));
+                                                            textFiles());
     if (!paths.isEmpty())
         convertSeveralCodes(window, paths);
 }

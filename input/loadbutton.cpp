@@ -1,5 +1,6 @@
 #include "loadbutton.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFileDialog>
 
@@ -10,7 +11,8 @@ LoadButton::LoadButton(QWidget *parent)
 
 void LoadButton::loadFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8("Select a file to load"),
-                                                      QString::fromUtf8(""), QString::fromUtf8("Text Files (*.txt)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, QCoreApplication::translate("QVRtoMorvane", "Select a file to load"), QString(),
+        QCoreApplication::translate("QVRtoMorvane", "Text Files (*.txt)"));
     qDebug() << "Selected file path: " << path;
 }

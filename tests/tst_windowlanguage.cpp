@@ -6,6 +6,7 @@
 #include "app/ui_qvrtomorvane.h"
 #include "app/windowlanguage.h"
 #include "convert/convertbutton.h"
+#include "dialogdriver.h"
 #include "forms/ui_about.h"
 #include "forms/ui_batchdialog.h"
 #include "forms/ui_conversiondetails.h"
@@ -120,6 +121,35 @@ bool keptByTheCatalogue(const QString &language, const QString &text)
     return text == QLatin1String("#");
 }
 
+// What Qt's file dialog says when "LOAD QVR FILE" opens it: its caption,
+// filter, labels, buttons and column headings.
+QStringList fileDialogTexts()
+{
+    QMainWindow window;
+    Ui::QVRtoMorvane form;
+    form.setupUi(&window);
+    window.show();
+    QStringList texts;
+    DialogDriver::whenModal<QFileDialog>([&texts](QFileDialog *dialog) {
+        texts << dialog->windowTitle() << dialog->nameFilters();
+        for (QWidget *widget : dialog->findChildren<QWidget *>()) {
+            if (!widget->isVisibleTo(dialog))
+                continue;
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                texts << label->text();
+            else if (auto *button = qobject_cast<QPushButton *>(widget))
+                texts << button->text();
+            else if (auto *view = qobject_cast<QTreeView *>(widget))
+                for (int column = 0; column < view->model()->columnCount(); ++column)
+                    texts << view->model()->headerData(column, Qt::Horizontal).toString();
+        }
+        dialog->reject();
+    });
+    QTest::mouseClick(form.loadPushButton, Qt::LeftButton);
+    texts.removeAll(QString());
+    return texts;
+}
+
 } // namespace
 
 class tst_WindowLanguage : public QObject
@@ -135,6 +165,8 @@ private slots:
     void englishAsItWas();
     void everyTextTranslatedAndFits_data();
     void everyTextTranslatedAndFits();
+    void fileDialogInTheLanguage_data();
+    void fileDialogInTheLanguage();
     void followsTheSystem();
 };
 
@@ -247,6 +279,34 @@ void tst_WindowLanguage::everyTextTranslatedAndFits()
         if (window->menuBar()->sizeHint().width() > window->width())
             cut << QStringLiteral("the menu bar");
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
+void tst_WindowLanguage::fileDialogInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Qt's own file dialog speaks the window's language: the caption and filter
+// from the window's catalogue, its buttons and labels from Qt's.
+void tst_WindowLanguage::fileDialogInTheLanguage()
+{
+    QFETCH(QString, language);
+    WindowLanguage::install(QLocale::c());
+    const QStringList english = fileDialogTexts();
+    QVERIFY(english.contains(QLatin1String("Select a file to load")));
+    WindowLanguage::install(QLocale(language));
+    const QStringList texts = fileDialogTexts();
+    QCOMPARE(texts.size(), english.size());
+    // Words Qt's catalogue rightly keeps: the column headings "Name" in
+    // German, "Type" in French.
+    const QStringList same = language == QLatin1String("de") ? QStringList{QStringLiteral("Name")}
+        : language == QLatin1String("fr")                     ? QStringList{QStringLiteral("Type")}
+                                                              : QStringList{};
+    for (int index = 0; index < texts.size(); ++index)
+        if (!same.contains(english[index]))
+            QVERIFY2(texts[index] != english[index], qPrintable(QStringLiteral("still English: ") + english[index]));
 }
 
 // The language the system is set to (LANG here, Windows' display language

@@ -567,6 +567,10 @@ den Import-Bildschirm von Morvane.</translation>
         <source>The file you provided is not a valid QVR file!!</source>
         <translation>Diese Datei ist keine gültige QVR-Datei!</translation>
     </message>
+    <message>
+        <source>Select a file to load</source>
+        <translation>Wähle eine Datei zum Laden</translation>
+    </message>
 </context>
 <context>
     <name>StepMessage</name>

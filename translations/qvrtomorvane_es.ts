@@ -567,6 +567,10 @@ en la pantalla de importación de Morvane.</translation>
         <source>The file you provided is not a valid QVR file!!</source>
         <translation>¡El archivo elegido no es un archivo QVR válido!</translation>
     </message>
+    <message>
+        <source>Select a file to load</source>
+        <translation>Selecciona un archivo para cargar</translation>
+    </message>
 </context>
 <context>
     <name>StepMessage</name>

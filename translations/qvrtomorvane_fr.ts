@@ -13,7 +13,7 @@ Version: 0.1
 The QVRtoMorvane project
 Free software, MIT licence</source>
         <translation>QVRToMorvane
-Version : 0.1
+Version&#xa0;: 0.1
 Le projet QVRtoMorvane
 Logiciel libre, licence MIT</translation>
     </message>
@@ -87,7 +87,7 @@ Logiciel libre, licence MIT</translation>
     </message>
     <message>
         <source>#%1 was dropped: nothing of it is in the Morvane code.</source>
-        <translation>#%1 a été supprimé : il n&apos;en reste rien dans le code Morvane.</translation>
+        <translation>#%1 a été supprimé&#xa0;: il n&apos;en reste rien dans le code Morvane.</translation>
     </message>
     <message>
         <source>#%1 stands beyond the part of the Morvane code shown here.</source>
@@ -106,7 +106,7 @@ Logiciel libre, licence MIT</translation>
     <name>CodeText</name>
     <message>
         <source>Showing the first %1 KB of %2 bytes; Save and Copy give the whole code.</source>
-        <translation>Seuls les %1 premiers Ko sur %2 octets sont affichés ; l&apos;enregistrement et la copie donnent le code entier.</translation>
+        <translation>Seuls les %1 premiers Ko sur %2 octets sont affichés&#xa0;; l&apos;enregistrement et la copie donnent le code entier.</translation>
     </message>
 </context>
 <context>
@@ -204,23 +204,23 @@ Logiciel libre, licence MIT</translation>
     </message>
     <message>
         <source>%1: slot %2 stays %3, %4</source>
-        <translation>%1 : l&apos;emplacement %2 reste %3, %4</translation>
+        <translation>%1&#xa0;: l&apos;emplacement %2 reste %3, %4</translation>
     </message>
     <message>
         <source>%1: slot %2 becomes %3, %4</source>
-        <translation>%1 : l&apos;emplacement %2 devient %3, %4</translation>
+        <translation>%1&#xa0;: l&apos;emplacement %2 devient %3, %4</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: value %2 becomes %3 and value %4 becomes %5</source>
-        <translation>%1 : la valeur %2 devient %3 et la valeur %4 devient %5</translation>
+        <translation>%1&#xa0;: la valeur %2 devient %3 et la valeur %4 devient %5</translation>
     </message>
     <message>
         <source>Morvane takes no &quot;%1&quot; segments</source>
-        <translation>Morvane n&apos;accepte aucun segment « %1 »</translation>
+        <translation>Morvane n&apos;accepte aucun segment «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>all %1 %2 slots are taken</source>
@@ -240,11 +240,11 @@ Logiciel libre, licence MIT</translation>
     </message>
     <message>
         <source>the last value kept, &quot;%1&quot;, is not a number</source>
-        <translation>la dernière valeur conservée, « %1 », n&apos;est pas un nombre</translation>
+        <translation>la dernière valeur conservée, «&#xa0;%1&#xa0;», n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>the lead number &quot;%1&quot; is not a number</source>
-        <translation>le numéro initial « %1 » n&apos;est pas un nombre</translation>
+        <translation>le numéro initial «&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>the last value kept, %1, is above %2</source>
@@ -257,8 +257,8 @@ Logiciel libre, licence MIT</translation>
     <message numerus="yes">
         <source>%n segments: %1 copied, %2 changed, %3 renumbered, %4 dropped</source>
         <translation>
-            <numerusform>%n segment : %1 copié, %2 modifié, %3 renuméroté, %4 supprimé</numerusform>
-            <numerusform>%n segments : %1 copiés, %2 modifiés, %3 renumérotés, %4 supprimés</numerusform>
+            <numerusform>%n segment&#xa0;: %1 copié, %2 modifié, %3 renuméroté, %4 supprimé</numerusform>
+            <numerusform>%n segments&#xa0;: %1 copiés, %2 modifiés, %3 renumérotés, %4 supprimés</numerusform>
         </translation>
     </message>
 </context>
@@ -270,23 +270,23 @@ Logiciel libre, licence MIT</translation>
     </message>
     <message>
         <source>Step 1:</source>
-        <translation>Étape 1 :</translation>
+        <translation>Étape 1&#xa0;:</translation>
     </message>
     <message>
         <source>Step 2:</source>
-        <translation>Étape 2 :</translation>
+        <translation>Étape 2&#xa0;:</translation>
     </message>
     <message>
         <source>Step 3:</source>
-        <translation>Étape 3 :</translation>
+        <translation>Étape 3&#xa0;:</translation>
     </message>
     <message>
         <source>Step 4:</source>
-        <translation>Étape 4 :</translation>
+        <translation>Étape 4&#xa0;:</translation>
     </message>
     <message>
         <source>Click the &quot;LOAD QVR FILE&quot; button.</source>
-        <translation>Cliquez sur « CHARGER UN FICHIER QVR ».</translation>
+        <translation>Cliquez sur «&#xa0;CHARGER UN FICHIER QVR&#xa0;».</translation>
     </message>
     <message>
         <source>Select a qvr code .txt file to load into the
@@ -300,7 +300,7 @@ un code QVR à charger dans le programme.</translation>
 the file is invalid, try to select a
 different file that is valid.</source>
         <translation>Si le fichier chargé est valide, cliquez
-sur « CONVERTIR QVR EN MORVANE ».
+sur «&#xa0;CONVERTIR QVR EN MORVANE&#xa0;».
 S&apos;il n&apos;est pas valide, essayez de
 sélectionner un autre fichier valide.</translation>
     </message>
@@ -311,7 +311,7 @@ a new .txt file, or highlight the new
 displayed morvane code and copy-paste
 it into the morvane import screen.</source>
         <translation>Cliquez sur le bouton
-« ENREGISTRER LE CODE MORVANE »
+«&#xa0;ENREGISTRER LE CODE MORVANE&#xa0;»
 pour en faire un nouveau fichier .txt,
 ou copiez le nouveau code Morvane et
 collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
@@ -321,11 +321,11 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     <name>Page</name>
     <message>
         <source>Converts a character code for the QVR variant of the dress-up program into a code that Morvane imports. Everything happens in this page: nothing is sent anywhere.</source>
-        <translation>Convertit un code de personnage de la variante QVR du jeu d&apos;habillage en un code que Morvane peut importer. Tout se passe dans cette page : rien n&apos;est envoyé nulle part.</translation>
+        <translation>Convertit un code de personnage de la variante QVR du jeu d&apos;habillage en un code que Morvane peut importer. Tout se passe dans cette page&#xa0;: rien n&apos;est envoyé nulle part.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>PASTE QVR CODE</source>
@@ -357,7 +357,7 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>Converts a handful of code files, or a whole folder, into one zip; the code above stays as it is.</source>
-        <translation>Convertit quelques fichiers de code, ou un dossier entier, en un seul zip ; le code ci-dessus reste tel quel.</translation>
+        <translation>Convertit quelques fichiers de code, ou un dossier entier, en un seul zip&#xa0;; le code ci-dessus reste tel quel.</translation>
     </message>
     <message>
         <source>CONVERT SEVERAL CODES</source>
@@ -377,7 +377,7 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>Click the &quot;LOAD QVR FILE&quot; button.</source>
-        <translation>Cliquez sur le bouton « CHARGER UN FICHIER QVR ».</translation>
+        <translation>Cliquez sur le bouton «&#xa0;CHARGER UN FICHIER QVR&#xa0;».</translation>
     </message>
     <message>
         <source>Select a qvr code .txt file to load into the program and load it in.</source>
@@ -385,15 +385,15 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>(You may also drop the file on this page, or paste the code: &quot;PASTE QVR CODE&quot;, Ctrl+V anywhere, or on a phone a long press in the box above the convert button, then Paste. Once the page is installed, a phone&apos;s Share in a chat offers it too: the code in a shared message is taken, whatever words are around it.)</source>
-        <translation>(Vous pouvez aussi déposer le fichier sur cette page, ou coller le code : « COLLER LE CODE QVR », Ctrl+V n&apos;importe où, ou sur un téléphone un appui long dans la zone au-dessus du bouton de conversion, puis Coller. Une fois la page installée, la fonction Partager d&apos;une discussion sur téléphone la propose aussi : le code contenu dans un message partagé est repris, quels que soient les mots autour.)</translation>
+        <translation>(Vous pouvez aussi déposer le fichier sur cette page, ou coller le code&#xa0;: «&#xa0;COLLER LE CODE QVR&#xa0;», Ctrl+V n&apos;importe où, ou sur un téléphone un appui long dans la zone au-dessus du bouton de conversion, puis Coller. Une fois la page installée, la fonction Partager d&apos;une discussion sur téléphone la propose aussi&#xa0;: le code contenu dans un message partagé est repris, quels que soient les mots autour.)</translation>
     </message>
     <message>
         <source>If the loaded file is valid, click on the &quot;CONVERT QVR TO MORVANE&quot; button. If the file is invalid, try to select a different file that is valid.</source>
-        <translation>Si le fichier chargé est valide, cliquez sur le bouton « CONVERTIR QVR EN MORVANE ». S&apos;il n&apos;est pas valide, essayez de sélectionner un autre fichier valide.</translation>
+        <translation>Si le fichier chargé est valide, cliquez sur le bouton «&#xa0;CONVERTIR QVR EN MORVANE&#xa0;». S&apos;il n&apos;est pas valide, essayez de sélectionner un autre fichier valide.</translation>
     </message>
     <message>
         <source>Click on the &quot;SAVE MORVANE CODE TO COMPUTER&quot; button and save as a new .txt file, or copy the new displayed morvane code and paste it into the morvane import screen (on a phone, &quot;SHARE MORVANE CODE&quot; sends it straight back into a chat).</source>
-        <translation>Cliquez sur le bouton « ENREGISTRER LE CODE MORVANE » pour en faire un nouveau fichier .txt, ou copiez le nouveau code Morvane affiché et collez-le dans l&apos;écran d&apos;import de Morvane (sur un téléphone, « PARTAGER LE CODE MORVANE » le renvoie directement dans une discussion).</translation>
+        <translation>Cliquez sur le bouton «&#xa0;ENREGISTRER LE CODE MORVANE&#xa0;» pour en faire un nouveau fichier .txt, ou copiez le nouveau code Morvane affiché et collez-le dans l&apos;écran d&apos;import de Morvane (sur un téléphone, «&#xa0;PARTAGER LE CODE MORVANE&#xa0;» le renvoie directement dans une discussion).</translation>
     </message>
     <message>
         <source>Codes converted</source>
@@ -405,7 +405,7 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>This browser could not start the converter: try another browser.</source>
-        <translation>Ce navigateur n&apos;a pas pu lancer le convertisseur : essayez un autre navigateur.</translation>
+        <translation>Ce navigateur n&apos;a pas pu lancer le convertisseur&#xa0;: essayez un autre navigateur.</translation>
     </message>
     <message>
         <source>The page failed and must be reloaded to convert again.</source>
@@ -432,7 +432,7 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>Selected File:</source>
-        <translation>Fichier sélectionné :</translation>
+        <translation>Fichier sélectionné&#xa0;:</translation>
     </message>
     <message>
         <source>CONVERT QVR TO MORVANE</source>
@@ -472,7 +472,7 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>Selected File: </source>
-        <translation>Fichier sélectionné : </translation>
+        <translation>Fichier sélectionné&#xa0;: </translation>
     </message>
     <message>
         <source>EXIT</source>
@@ -508,11 +508,11 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>Above: %1</source>
-        <translation>Au-dessus : %1</translation>
+        <translation>Au-dessus&#xa0;: %1</translation>
     </message>
     <message>
         <source>Below: %1</source>
-        <translation>En dessous : %1</translation>
+        <translation>En dessous&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save Code to File</source>
@@ -521,7 +521,7 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     <message>
         <source>The code could not be saved to &quot;%1&quot;:
 %2</source>
-        <translation>Le code n&apos;a pas pu être enregistré dans « %1 » :
+        <translation>Le code n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -565,7 +565,11 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>The file you provided is not a valid QVR file!!</source>
-        <translation>Le fichier choisi n&apos;est pas un fichier QVR valide !</translation>
+        <translation>Le fichier choisi n&apos;est pas un fichier QVR valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Select a file to load</source>
+        <translation>Sélectionnez un fichier à charger</translation>
     </message>
 </context>
 <context>
@@ -580,31 +584,31 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>%1 is not a QVR code: it does not begin with 106 or 107.</source>
-        <translation>%1 n&apos;est pas un code QVR : il ne commence pas par 106 ou 107.</translation>
+        <translation>%1 n&apos;est pas un code QVR&#xa0;: il ne commence pas par 106 ou 107.</translation>
     </message>
     <message>
         <source>%1 is not a QVR code: its header is incomplete or one of its segments is empty.</source>
-        <translation>%1 n&apos;est pas un code QVR : son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
+        <translation>%1 n&apos;est pas un code QVR&#xa0;: son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
     </message>
     <message>
         <source>The pasted text is not a QVR code: it does not begin with 106 or 107.</source>
-        <translation>Le texte collé n&apos;est pas un code QVR : il ne commence pas par 106 ou 107.</translation>
+        <translation>Le texte collé n&apos;est pas un code QVR&#xa0;: il ne commence pas par 106 ou 107.</translation>
     </message>
     <message>
         <source>The pasted text is not a QVR code: its header is incomplete or one of its segments is empty.</source>
-        <translation>Le texte collé n&apos;est pas un code QVR : son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
+        <translation>Le texte collé n&apos;est pas un code QVR&#xa0;: son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
-        <translation>%1 n&apos;a pas pu être lu : %2.</translation>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 holds %2; codes of up to %3 can be converted here.</source>
-        <translation>%1 pèse %2 ; ici, on peut convertir des codes jusqu&apos;à %3.</translation>
+        <translation>%1 pèse %2&#xa0;; ici, on peut convertir des codes jusqu&apos;à %3.</translation>
     </message>
     <message>
         <source>Converted: %1.</source>
-        <translation>Converti : %1.</translation>
+        <translation>Converti&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
@@ -612,7 +616,7 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>%1 could not be saved: %2.</source>
-        <translation>%1 n&apos;a pas pu être enregistré : %2.</translation>
+        <translation>%1 n&apos;a pas pu être enregistré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Morvane code copied.</source>
@@ -620,7 +624,7 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>The code could not be copied (%1): select it in the lower box and copy it.</source>
-        <translation>Le code n&apos;a pas pu être copié (%1) : sélectionnez-le dans la zone du bas et copiez-le.</translation>
+        <translation>Le code n&apos;a pas pu être copié (%1)&#xa0;: sélectionnez-le dans la zone du bas et copiez-le.</translation>
     </message>
     <message>
         <source>The clipboard holds no text to paste.</source>
@@ -628,11 +632,11 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>This browser does not let the page read the clipboard: press Ctrl+V, or on a phone long-press the box above the convert button and choose Paste.</source>
-        <translation>Ce navigateur ne permet pas à la page de lire le presse-papiers : appuyez sur Ctrl+V ou, sur un téléphone, faites un appui long dans la zone au-dessus du bouton de conversion et choisissez Coller.</translation>
+        <translation>Ce navigateur ne permet pas à la page de lire le presse-papiers&#xa0;: appuyez sur Ctrl+V ou, sur un téléphone, faites un appui long dans la zone au-dessus du bouton de conversion et choisissez Coller.</translation>
     </message>
     <message>
         <source>Only a file can be dropped here; to load a code as text, paste it.</source>
-        <translation>Seul un fichier peut être déposé ici ; pour charger un code sous forme de texte, collez-le.</translation>
+        <translation>Seul un fichier peut être déposé ici&#xa0;; pour charger un code sous forme de texte, collez-le.</translation>
     </message>
     <message>
         <source>Loaded the shared code.</source>
@@ -644,11 +648,11 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>The shared text is not a QVR code: it does not begin with 106 or 107.</source>
-        <translation>Le texte partagé n&apos;est pas un code QVR : il ne commence pas par 106 ou 107.</translation>
+        <translation>Le texte partagé n&apos;est pas un code QVR&#xa0;: il ne commence pas par 106 ou 107.</translation>
     </message>
     <message>
         <source>The shared text is not a QVR code: its header is incomplete or one of its segments is empty.</source>
-        <translation>Le texte partagé n&apos;est pas un code QVR : son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
+        <translation>Le texte partagé n&apos;est pas un code QVR&#xa0;: son en-tête est incomplet ou l&apos;un de ses segments est vide.</translation>
     </message>
     <message>
         <source>Morvane code shared.</source>
@@ -656,43 +660,43 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     </message>
     <message>
         <source>The code could not be shared (%1): copy it instead.</source>
-        <translation>Le code n&apos;a pas pu être partagé (%1) : copiez-le plutôt.</translation>
+        <translation>Le code n&apos;a pas pu être partagé (%1)&#xa0;: copiez-le plutôt.</translation>
     </message>
     <message>
         <source>converted: %1</source>
-        <translation>converti : %1</translation>
+        <translation>converti&#xa0;: %1</translation>
     </message>
     <message>
         <source>converted into %2, since another code has the same name: %1</source>
-        <translation>converti en %2, car un autre code porte le même nom : %1</translation>
+        <translation>converti en %2, car un autre code porte le même nom&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a QVR code: it does not begin with 106 or 107</source>
-        <translation>ce n&apos;est pas un code QVR : il ne commence pas par 106 ou 107</translation>
+        <translation>ce n&apos;est pas un code QVR&#xa0;: il ne commence pas par 106 ou 107</translation>
     </message>
     <message>
         <source>not a QVR code: its header is incomplete or one of its segments is empty</source>
-        <translation>ce n&apos;est pas un code QVR : son en-tête est incomplet ou l&apos;un de ses segments est vide</translation>
+        <translation>ce n&apos;est pas un code QVR&#xa0;: son en-tête est incomplet ou l&apos;un de ses segments est vide</translation>
     </message>
     <message>
         <source>could not be read: %1</source>
-        <translation>n&apos;a pas pu être lu : %1</translation>
+        <translation>n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>holds %1; codes of up to %2 can be converted here</source>
-        <translation>pèse %1 ; ici, on peut convertir des codes jusqu&apos;à %2</translation>
+        <translation>pèse %1&#xa0;; ici, on peut convertir des codes jusqu&apos;à %2</translation>
     </message>
     <message>
         <source>could not be written: %1</source>
-        <translation>n&apos;a pas pu être écrit : %1</translation>
+        <translation>n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>not converted: a file of its name was there already, and stays as it was</source>
-        <translation>non converti : un fichier du même nom existait déjà et reste tel quel</translation>
+        <translation>non converti&#xa0;: un fichier du même nom existait déjà et reste tel quel</translation>
     </message>
     <message>
         <source>not converted: the batch was stopped before it</source>
-        <translation>non converti : la conversion a été arrêtée avant lui</translation>
+        <translation>non converti&#xa0;: la conversion a été arrêtée avant lui</translation>
     </message>
     <message numerus="yes">
         <source>Converted %1 of %n codes.</source>
@@ -704,8 +708,8 @@ collez-le dans l&apos;écran d&apos;import de Morvane.</translation>
     <message numerus="yes">
         <source>Stopped: converted %1 of %n codes; every file written before is whole.</source>
         <translation>
-            <numerusform>Arrêté : %1 sur %n code converti ; tous les fichiers déjà écrits sont complets.</numerusform>
-            <numerusform>Arrêté : %1 sur %n codes convertis ; tous les fichiers déjà écrits sont complets.</numerusform>
+            <numerusform>Arrêté&#xa0;: %1 sur %n code converti&#xa0;; tous les fichiers déjà écrits sont complets.</numerusform>
+            <numerusform>Arrêté&#xa0;: %1 sur %n codes convertis&#xa0;; tous les fichiers déjà écrits sont complets.</numerusform>
         </translation>
     </message>
     <message>

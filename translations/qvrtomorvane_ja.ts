@@ -565,6 +565,10 @@ it into the morvane import screen.</source>
         <source>The file you provided is not a valid QVR file!!</source>
         <translation>指定されたファイルは有効なQVRファイルではありません！</translation>
     </message>
+    <message>
+        <source>Select a file to load</source>
+        <translation>読み込むファイルを選択</translation>
+    </message>
 </context>
 <context>
     <name>StepMessage</name>

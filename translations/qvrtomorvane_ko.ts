@@ -564,6 +564,10 @@ it into the morvane import screen.</source>
         <source>The file you provided is not a valid QVR file!!</source>
         <translation>선택한 파일은 유효한 QVR 파일이 아닙니다!</translation>
     </message>
+    <message>
+        <source>Select a file to load</source>
+        <translation>불러올 파일 선택</translation>
+    </message>
 </context>
 <context>
     <name>StepMessage</name>

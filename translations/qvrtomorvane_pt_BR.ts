@@ -567,6 +567,10 @@ e cole na tela de importação do Morvane.</translation>
         <source>The file you provided is not a valid QVR file!!</source>
         <translation>O arquivo escolhido não é um arquivo QVR válido!</translation>
     </message>
+    <message>
+        <source>Select a file to load</source>
+        <translation>Selecione um arquivo para carregar</translation>
+    </message>
 </context>
 <context>
     <name>StepMessage</name>

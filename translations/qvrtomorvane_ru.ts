@@ -571,6 +571,10 @@ it into the morvane import screen.</source>
         <source>The file you provided is not a valid QVR file!!</source>
         <translation>Этот файл не является правильным файлом QVR!</translation>
     </message>
+    <message>
+        <source>Select a file to load</source>
+        <translation>Выберите файл для загрузки</translation>
+    </message>
 </context>
 <context>
     <name>StepMessage</name>

@@ -562,6 +562,10 @@ it into the morvane import screen.</source>
         <source>The file you provided is not a valid QVR file!!</source>
         <translation>你提供的文件不是有效的 QVR 文件！</translation>
     </message>
+    <message>
+        <source>Select a file to load</source>
+        <translation>选择要加载的文件</translation>
+    </message>
 </context>
 <context>
     <name>StepMessage</name>
