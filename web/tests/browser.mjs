@@ -160,6 +160,7 @@ class PlaywrightPage extends Page {
   // A script of the test's own, which the page's policy would not let in.
   run(source) { return this.page.evaluate(source); }
   click(selector) { return this.page.click(selector); }
+  async select(selector, value) { await this.page.selectOption(selector, value); }
   tap(selector) { return this.page.tap(selector); }
   press(key) { return this.page.keyboard.press(key); }
   type(text) { return this.page.keyboard.type(text); }
@@ -225,6 +226,7 @@ class PuppeteerPage extends Page {
   }
 
   tap(selector) { return this.click(selector); }
+  async select(selector, value) { await this.page.select(selector, value); }
   // "Control+V": modifiers held down around the key.
   async press(combination) {
     const keys = combination.split('+');
@@ -341,6 +343,13 @@ class WebDriverPage extends Page {
 
   tap(selector) { return this.click(selector); }
 
+  // WebDriver chooses an option by clicking it.
+  async select(selector, value) {
+    const option = await this.element(`${selector} option[value="${value}"]`);
+    await this.call('POST', `/element/${Object.values(option)[0]}/click`, {});
+    await this.waitForFunction(([selector, value]) => document.querySelector(selector).value === value, [selector, value]);
+  }
+
   async press(combination) {
     const keys = { Tab: '\uE004', Enter: '\uE007', Control: '\uE009', Shift: '\uE008', Escape: '\uE00C' };
     const parts = combination.split('+').map((key) => keys[key] ?? key.toLowerCase());
@@ -377,9 +386,23 @@ class WebDriverPage extends Page {
 
 // A WebKitWebDriver with one browser session, which every page of its
 // scheme reuses in turn.
-async function webDriverSession(dark) {
+async function webDriverSession(dark, languages) {
   const port = 4400 + Math.floor(Math.random() * 500);
-  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
+  // WebKitGTK takes the user's language from the system's locale ("ja-JP"
+  // from ja_JP.UTF-8), which must exist: it is made in a folder of this
+  // session's own.
+  let env = process.env;
+  if (languages?.[0] === 'C') {
+    env = { ...process.env, LANG: 'C', LANGUAGE: '', LC_ALL: '', LC_MESSAGES: '' };
+  } else if (languages) {
+    const locale = languages[0].replace('-', '_');
+    const locales = mkdtempSync(join(tmpdir(), 'qvrtomorvane-locale-'));
+    const made = spawnSync('localedef', ['-i', locale, '-f', 'UTF-8', join(locales, `${locale}.UTF-8`)]);
+    if (made.status !== 0)
+      throw new Error(`localedef could not make ${locale}: ${made.stderr}`);
+    env = { ...process.env, LANG: `${locale}.UTF-8`, LANGUAGE: '', LC_ALL: '', LC_MESSAGES: '', LOCPATH: locales };
+  }
+  const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore', env });
   const url = `http://127.0.0.1:${port}`;
   const args = ['--automation', '--javascript-can-access-clipboard=true', ...(dark ? ['--dark-mode'] : [])];
   let created;
@@ -396,10 +419,12 @@ async function webDriverSession(dark) {
 }
 
 // One engine's browser. Pages open in turn with what a test asks: a
-// viewport, a dark scheme, touch.
+// viewport, a dark scheme, touch, the user's languages (["ja", "en"]).
 export async function launch() {
-  const shown = {}; // per scheme, for the engines that start a browser for each
-  const ofScheme = async (dark, start) => (shown[dark] ??= await start(dark));
+  // Per scheme and languages, for the engines that start a browser for each.
+  const shown = {};
+  const ofScheme = async (dark, start, languages) =>
+    (shown[`${dark} ${languages ?? ''}`] ??= await start(dark, languages));
   const closers = [];
   let open;
   if (engine === 'chromium') {
@@ -408,38 +433,45 @@ export async function launch() {
     // out to the network on its own.
     const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', args: chromiumFlags });
     closers.push(() => browser.close());
-    open = async ({ viewport, dark, touch } = {}) => {
+    open = async ({ viewport, dark, touch, languages } = {}) => {
       const context = await browser.newContext({ acceptDownloads: true, viewport, colorScheme: dark ? 'dark' : 'light',
-        isMobile: touch, hasTouch: touch });
+        isMobile: touch, hasTouch: touch, locale: languages?.[0] });
       await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-      return new PlaywrightPage(context, await context.newPage());
+      const page = new PlaywrightPage(context, await context.newPage());
+      // Playwright's locale is one language; the rest of the list as
+      // Chromium takes it from its settings.
+      if (languages?.length > 1)
+        await page.cdp('Emulation.setUserAgentOverride', { userAgent: await page.evaluate(() => navigator.userAgent),
+          acceptLanguage: languages.join(',') });
+      return page;
     };
   } else if (engine === 'firefox') {
     const { default: puppeteer } = await import('puppeteer-core');
     // A scheme is the browser's own setting; the testing setting lets a
     // page read the clipboard without Firefox's own "Paste" confirmation.
-    const start = async (dark) => {
+    const start = async (dark, languages) => {
       const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
         extraPrefsFirefox: { 'dom.events.testing.asyncClipboard': true,
-          'layout.css.prefers-color-scheme.content-override': dark ? 0 : 1 } });
+          'layout.css.prefers-color-scheme.content-override': dark ? 0 : 1,
+          ...(languages && { 'intl.accept_languages': languages.join(',') }) } });
       closers.push(() => browser.close());
       return browser;
     };
-    open = async ({ viewport = { width: 1280, height: 720 }, dark } = {}) => {
-      const browser = await ofScheme(Boolean(dark), start);
+    open = async ({ viewport = { width: 1280, height: 720 }, dark, languages } = {}) => {
+      const browser = await ofScheme(Boolean(dark), start, languages);
       const context = await browser.createBrowserContext();
       const page = await context.newPage();
       await page.setViewport(viewport);
       return new PuppeteerPage(context, page);
     };
   } else if (engine === 'webkit') {
-    const start = async (dark) => {
-      const session = await webDriverSession(dark);
+    const start = async (dark, languages) => {
+      const session = await webDriverSession(dark, languages);
       closers.push(session.close);
       return session;
     };
-    open = async ({ viewport = { width: 1280, height: 720 }, dark } = {}) =>
-      new WebDriverPage(await ofScheme(Boolean(dark), start), viewport);
+    open = async ({ viewport = { width: 1280, height: 720 }, dark, languages } = {}) =>
+      new WebDriverPage(await ofScheme(Boolean(dark), start, languages), viewport);
   } else {
     throw new Error(`unknown engine ${engine}`);
   }
