@@ -70,6 +70,9 @@ const languages = [['en', 'en', 'English'], ['ja', 'ja', '日本語'], ['zh_CN',
   ['es', 'es', 'Español'], ['pt_BR', 'pt-BR', 'Português (Brasil)'], ['fr', 'fr', 'Français'], ['de', 'de', 'Deutsch'],
   ['ru', 'ru', 'Русский']];
 const pageContexts = new Set(['Page', 'Help', 'QVRtoMorvane', 'StepMessage', 'ConversionReport', 'CodeSession', 'CodeText']);
+// A catalogue is the flat XML lupdate writes, always in the same shape:
+// read with a pattern per element, which spares the page's build an XML
+// library (Node has none of its own).
 const xmlText = (text) => text.replace(/&(#x[0-9a-f]+|#\d+|\w+);/gi, (entity, name) => {
   if (name[0] === '#')
     return String.fromCodePoint(name[1] === 'x' || name[1] === 'X' ? parseInt(name.slice(2), 16) : Number(name.slice(1)));
@@ -87,6 +90,8 @@ function messagesOf(ts) {
       if (!translation?.[2] || translation[1])
         continue; // unfinished, vanished or empty: the source stands
       const forms = [...translation[2].matchAll(/<numerusform>([\s\S]*?)<\/numerusform>/g)].map(([, form]) => xmlText(form));
+      if (!forms.length && xmlText(translation[2]) === source)
+        continue; // the same in the language: the source stands, and the page is smaller
       (messages[name] ??= {})[source] = forms.length ? forms : xmlText(translation[2]);
     }
   }

@@ -12,6 +12,8 @@ import { fileURLToPath } from 'node:url';
 import { chooseFile, engine, open, pageUrl, settled, sharedBrowser } from './browser.mjs';
 
 const shared = sharedBrowser();
+// Where docs/take-web-screenshots.sh wants the page's pictures taken.
+const screenshots = process.env.QVRTOMORVANE_SCREENSHOTS;
 const folder = mkdtempSync(join(tmpdir(), 'qvrtomorvane-language-'));
 const file = (name, content) => {
   const path = join(folder, name);
@@ -108,6 +110,10 @@ const english = {};
 const englishAt = (width) => (english[width] ??= (async () => {
   const page = await open(shared.browser, pageUrl, { viewport: { width, height: 900 } });
   const shown = await throughEveryState(page);
+  if (screenshots && width === 1280) {
+    await page.evaluate(() => document.getElementById('batch').scrollIntoView());
+    await page.screenshot(join(screenshots, `web-${engine}-batch.png`), false);
+  }
   await page.close();
   return shown;
 })());
@@ -142,6 +148,8 @@ for (const { code, asked, lang } of languages) {
       assert.equal(said.length, saidBefore.length);
       assert.deepEqual(said.filter((text, index) => text === saidBefore[index]), []);
       assert.deepEqual(await cutTexts(page), [], `${width} px`);
+      if (screenshots && fromBrowser)
+        await page.screenshot(join(screenshots, `web-${engine}-${width}-${code}.png`), false);
       if (fromBrowser)
         assert.deepEqual((await page.requests()).filter((request) => request !== pageUrl
           && !/^(data|blob):/.test(request)), []);
