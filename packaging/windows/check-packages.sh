@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Tries what a Windows user downloads, under Wine:
-# - the zip, unpacked: its converter converts the example and 300 generated
-#   codes byte for byte as the Linux converter does, and replaces files
-#   named without their folder, keeping their permissions;
+# - the zip, unpacked: Qt's catalogues are beside the window; its
+#   converter converts the example and 300 generated codes byte for byte as
+#   the Linux converter does, and replaces files named without their
+#   folder, keeping their permissions;
 # - the installer, run silently for the current user: the installed
-#   converter converts the example as the Linux one does, the installed
-#   window starts, the Start-menu entry and the uninstaller's registration
+#   converter converts the example as the Linux one does, Qt's catalogues
+#   are there, the installed window starts, the Start-menu entry and the uninstaller's registration
 #   are there; the uninstaller, run silently, leaves none of it behind.
 # Usage: check-packages.sh WINDOWS_BUILD_DIR LINUX_BUILD_DIR
 set -euo pipefail
@@ -35,6 +36,14 @@ cp "$source/tests/data/example-code.txt" "$work/codes/example.txt"
 "$linux_build/bin/qvrtomorvane-cli" -d "$work/linux" "$work"/codes/*.txt
 
 unzip -q "$zip" -d "$work/zip"
+# Qt's own catalogues beside the window, for its dialogs' words in each
+# language it speaks (its own catalogues are inside it).
+qt_catalogues() {
+    for language in ja zh_CN ko es pt_BR fr de ru; do
+        [ -f "$1/translations/qtbase_$language.qm" ] || { echo "missing: $1/translations/qtbase_$language.qm" >&2; exit 1; }
+    done
+}
+qt_catalogues "$work/zip/$package"
 (cd "$work/codes" && wine "$work/zip/$package/qvrtomorvane-cli.exe" -d "$work/windows" ./*.txt)
 diff -r "$work/linux" "$work/windows"
 echo "the unpacked zip's converter agrees with the Linux one on $(ls "$work/codes" | wc -l) codes"
@@ -65,6 +74,7 @@ installed=$windows_home/Programs/QVRtoMorvane
 shortcut="$appdata/Microsoft/Windows/Start Menu/Programs/QVRtoMorvane.lnk"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\QVRtoMorvane'
 [ -f "$installed/qvrtomorvane.exe" ] && [ -f "$installed/Uninstall.exe" ] && [ -f "$shortcut" ]
+qt_catalogues "$installed"
 wine reg query "$key" >/dev/null
 wine "$installed/qvrtomorvane-cli.exe" "$(winepath -w "$source/tests/data/example-code.txt")" > "$work/installed.txt"
 cmp "$work/installed.txt" "$work/linux/example.txt"
