@@ -2,62 +2,157 @@
 
 #include "segmentdispatch_p.h"
 
+#include <algorithm>
+
+namespace {
+
+// Between segments, what a streamed pass has converted goes on once it
+// holds this much.
+constexpr std::size_t givenOnFrom = std::size_t(256) << 10;
+
+} // namespace
+
 ConversionPass::ConversionPass(std::string output, ConversionReport *report)
     : mOutput(std::move(output))
     , mReport(report)
 {
+    start();
 }
 
-ConversionOutcome ConversionPass::run(std::string_view code)
+void ConversionPass::start()
 {
     mOutput.clear();
     mCounters = PassCounters();
     if (mReport)
         mReport->clear();
+    mOutcome = ConversionOutcome::Converted;
+    mHeaderTaken = false;
+    mAnyKept = false;
+    mPending.clear();
+    mTaken = mGivenOn = mPendingAt = mPosition = 0;
+}
 
-    // As judge() says, but an empty segment is found on the way, in the
-    // same pass, so that a code of megabytes is read once.
-    if (code.substr(0, code.find('_')).size() < Conversion::headerLength)
-        return ConversionOutcome::Unconvertible;
-    if (!Conversion::isAcceptedVersion(Conversion::versionPrefix(code)))
-        return ConversionOutcome::VersionRejected;
-    if (code.size() == Conversion::headerLength)
-        return ConversionOutcome::Unconvertible;
-
+ConversionOutcome ConversionPass::run(std::string_view code)
+{
+    start();
     // Only a bc segment with empty values 2 and 4 grows, so the input's
     // size nearly always holds the whole result.
-    mOutput.reserve(code.size());
-    mOutput += Conversion::outputHeader;
+    if (code.size() > Conversion::headerLength && Conversion::isAcceptedVersion(Conversion::versionPrefix(code)))
+        mOutput.reserve(code.size());
+    feed(code);
+    return finish();
+}
 
-    std::size_t position = 0;
-    bool emptySegment = false;
-    StringTools::forEachPiece(code.substr(Conversion::headerLength), '_', [&](std::string_view segment) {
-        if (segment.empty() || emptySegment) {
-            emptySegment = true;
+// The header, then each segment as the separator after it comes; the
+// segment the end of the text cuts waits for the next piece. The header
+// is judged as judge() says, but an empty segment is found on the way, in
+// the same pass, so that a code of megabytes is read once.
+void ConversionPass::feed(std::string_view text)
+{
+    if (mOutcome != ConversionOutcome::Converted || (!mHeaderTaken && !takeHeader(text)))
+        return;
+    std::size_t from = 0;
+    if (!mPending.empty()) {
+        const std::size_t cut = text.find('_');
+        mPending.append(text.substr(0, cut));
+        if (cut == std::string_view::npos) {
+            mTaken += text.size();
             return;
         }
-        const std::size_t mark = mOutput.size();
-        if (mark > Conversion::outputHeader.size())
-            mOutput += '_';
-        const std::size_t start = mOutput.size();
-        mReason = SegmentReason::Copied;
-        SegmentDispatch::convert(*this, segment);
-        if (mReport) {
-            const std::string_view result = std::string_view(mOutput).substr(start);
-            mReport->record(++position, segment, std::size_t(segment.data() - code.data()), result, start,
-                            static_cast<unsigned char>(mReason), mTested);
-            mTested = {};
-        }
-        if (mOutput.size() == start)
-            mOutput.resize(mark); // a dropped segment leaves no separator behind
-    });
-    if (emptySegment) {
-        mOutput.clear();
-        if (mReport)
-            mReport->clear();
-        return ConversionOutcome::Unconvertible;
+        const std::string segment = std::move(mPending);
+        mPending.clear();
+        convertSegment(segment, mPendingAt);
+        from = cut + 1;
     }
-    return ConversionOutcome::Converted;
+    while (mOutcome == ConversionOutcome::Converted) {
+        const std::size_t cut = text.find('_', from);
+        if (cut == std::string_view::npos) {
+            mPending.assign(text.substr(from));
+            mPendingAt = mTaken + from;
+            break;
+        }
+        convertSegment(text.substr(from, cut - from), mTaken + from);
+        from = cut + 1;
+    }
+    mTaken += text.size();
+}
+
+bool ConversionPass::takeHeader(std::string_view &text)
+{
+    const std::size_t wanted = Conversion::headerLength - mPending.size();
+    mPending.append(text.substr(0, wanted));
+    mTaken += std::min(wanted, text.size());
+    if (mPending.size() < Conversion::headerLength)
+        return false;
+    text.remove_prefix(wanted);
+    const std::string header = std::move(mPending);
+    mPending.clear();
+    mHeaderTaken = true;
+    mPendingAt = mTaken;
+    if (header.find('_') != std::string::npos)
+        refuse(ConversionOutcome::Unconvertible);
+    else if (!Conversion::isAcceptedVersion(Conversion::versionPrefix(header)))
+        refuse(ConversionOutcome::VersionRejected);
+    else
+        mOutput += Conversion::outputHeader;
+    return mOutcome == ConversionOutcome::Converted;
+}
+
+// The last segment is the one the end of the code closes: empty when the
+// code ends with a separator, or is its header alone.
+ConversionOutcome ConversionPass::finish()
+{
+    if (mOutcome == ConversionOutcome::Converted && !mHeaderTaken)
+        refuse(ConversionOutcome::Unconvertible);
+    if (mOutcome == ConversionOutcome::Converted) {
+        const std::string last = std::move(mPending);
+        mPending.clear();
+        convertSegment(last, mPendingAt);
+    }
+    if (mOutcome == ConversionOutcome::Converted && mSink && !mOutput.empty())
+        giveOn();
+    return mOutcome;
+}
+
+void ConversionPass::convertSegment(std::string_view segment, std::size_t at)
+{
+    // An empty segment has no tag to convert by.
+    if (segment.empty())
+        return refuse(ConversionOutcome::Unconvertible);
+    const std::size_t mark = mOutput.size();
+    if (mAnyKept)
+        mOutput += '_';
+    const std::size_t start = mOutput.size();
+    mReason = SegmentReason::Copied;
+    SegmentDispatch::convert(*this, segment);
+    if (mReport) {
+        const std::string_view result = std::string_view(mOutput).substr(start);
+        mReport->record(++mPosition, segment, at, result, mGivenOn + start, static_cast<unsigned char>(mReason), mTested);
+        mTested = {};
+    }
+    if (mOutput.size() == start)
+        mOutput.resize(mark); // a dropped segment leaves no separator behind
+    else
+        mAnyKept = true;
+    if (mSink && mOutput.size() >= givenOnFrom)
+        giveOn();
+}
+
+void ConversionPass::giveOn()
+{
+    mSink(mOutput);
+    mGivenOn += mOutput.size();
+    mOutput.clear();
+}
+
+// A refused code converts to nothing; the rest of it is let go unread.
+void ConversionPass::refuse(ConversionOutcome outcome)
+{
+    mOutcome = outcome;
+    mOutput.clear();
+    mPending.clear();
+    if (mReport)
+        mReport->clear();
 }
 
 // The header is tested before the version, so a code too short to hold one
@@ -103,13 +198,3 @@ ConversionOutcome Conversion::convert(std::string_view code, std::string &out, C
     return outcome;
 }
 
-ConversionResult Conversion::convertFile(std::string bytes, ConversionReport *report)
-{
-    std::string code = CodeText::decode(std::move(bytes));
-    ConversionResult result;
-    result.outcome = convert(code, result.code, report);
-    code = std::string(); // a large code need not be held twice while it is encoded
-    if (result.outcome == ConversionOutcome::Converted)
-        result.code = CodeText::encode(std::move(result.code));
-    return result;
-}

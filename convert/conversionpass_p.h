@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,13 +47,22 @@ struct PassCounters
 // segment: the family counters, the output being assembled and, when asked
 // for, the report. Each rule is a function that acts on the pass for one
 // segment: it copies the segment, writes what it keeps of it, or drops it.
+// A code is given whole (run), or in pieces as it is read (feed, then
+// finish), cut anywhere; then what is converted goes on to a sink between
+// segments, a block at a time, and counts only if finish() says Converted.
 class ConversionPass
 {
 public:
+    using Sink = std::function<void(std::string_view converted)>;
+
     explicit ConversionPass(std::string output = {}, ConversionReport *report = nullptr);
 
     ConversionOutcome run(std::string_view code);
     std::string takeOutput() { return std::move(mOutput); }
+
+    void giveTo(Sink sink) { mSink = std::move(sink); }
+    void feed(std::string_view text);
+    ConversionOutcome finish();
 
     // What a rule does with the segment in hand.
     void copy(std::string_view segment) { mOutput += segment; }
@@ -71,11 +81,27 @@ public:
     PassCounters &counters() { return mCounters; }
 
 private:
+    void start();
+    bool takeHeader(std::string_view &text);
+    void convertSegment(std::string_view segment, std::size_t at);
+    void giveOn();
+    void refuse(ConversionOutcome outcome);
+
     std::string mOutput;
     ConversionReport *mReport;
     PassCounters mCounters;
     SegmentReason mReason = SegmentReason::Copied;
     std::string_view mTested;
+
+    Sink mSink;
+    ConversionOutcome mOutcome = ConversionOutcome::Converted;
+    bool mHeaderTaken = false;
+    bool mAnyKept = false;        // the next kept segment needs a separator
+    std::string mPending;         // the header, or a segment, that the end of a piece cut
+    std::size_t mPendingAt = 0;   // where in the code that segment begins
+    std::size_t mTaken = 0;       // where in the code the next piece begins
+    std::size_t mGivenOn = 0;     // what the sink has of the conversion
+    std::size_t mPosition = 0;
 };
 
 #endif // CONVERSIONPASS_P_H

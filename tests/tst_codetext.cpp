@@ -3,6 +3,9 @@
 // reference here.
 #include "codegenerator.h"
 #include "convert/conversion.h"
+#include "convert/conversionstream.h"
+#include "convert/reportjson.h"
+#include "convert/utf8stream_p.h"
 
 #include <QtTest>
 
@@ -33,6 +36,54 @@ QByteArray decoded(const QByteArray &bytes)
     return QByteArray::fromStdString(CodeText::decode(bytes.toStdString()));
 }
 
+// The bytes given in the blocks that cuts makes of them, as a file is read.
+template<typename Stream>
+void putInBlocks(Stream &stream, const std::string &bytes, const std::vector<std::size_t> &cuts)
+{
+    std::size_t from = 0;
+    for (const std::size_t cut : cuts) {
+        stream.put(std::string_view(bytes).substr(from, cut - from));
+        from = cut;
+    }
+    stream.put(std::string_view(bytes).substr(from));
+}
+
+// Every way of cutting bytes once, and in blocks of every length up to 5.
+std::vector<std::vector<std::size_t>> cutsOf(std::size_t size)
+{
+    std::vector<std::vector<std::size_t>> ways;
+    for (std::size_t at = 0; at <= size; ++at)
+        ways.push_back({at});
+    for (std::size_t block = 1; block <= 5; ++block) {
+        std::vector<std::size_t> cuts;
+        for (std::size_t at = block; at < size; at += block)
+            cuts.push_back(at);
+        ways.push_back(cuts);
+    }
+    return ways;
+}
+
+struct Streamed
+{
+    std::string bytes;
+    ConversionOutcome outcome;
+    std::string report;
+};
+
+Streamed convertedInBlocks(const std::string &bytes, const std::vector<std::size_t> &cuts)
+{
+    Streamed streamed;
+    ConversionReport report(true);
+    ConversionStream stream([&](std::string_view converted) { streamed.bytes += converted; }, &report);
+    struct Feeder { ConversionStream &stream; void put(std::string_view b) { stream.feed(b); } } feeder{stream};
+    putInBlocks(feeder, bytes, cuts);
+    streamed.outcome = stream.finish();
+    if (streamed.outcome != ConversionOutcome::Converted)
+        streamed.bytes.clear();
+    streamed.report = ReportJson::text(ReportJson::of(report));
+    return streamed;
+}
+
 } // namespace
 
 class tst_CodeText : public QObject
@@ -46,6 +97,8 @@ private slots:
     void longInputsDecodeLikeQt();
     void encodesLikeString_data();
     void encodesLikeString();
+    void anyBlocksReadAsTheWhole_data();
+    void anyBlocksReadAsTheWhole();
 };
 
 void tst_CodeText::decodesLikeTextStream_data()
@@ -133,6 +186,47 @@ void tst_CodeText::encodesLikeString()
 {
     QFETCH(QByteArray, converted);
     QCOMPARE(QByteArray::fromStdString(CodeText::encode(converted.toStdString())), QString::fromUtf8(converted).toUtf8());
+}
+
+void tst_CodeText::anyBlocksReadAsTheWhole_data()
+{
+    decodesLikeTextStream_data();
+    QTest::newRow("a code") << QByteArray("107**aa12.3_hc\xc3\xa9t\xc3\xa9_m5.6_s11.2_zz");
+    QTest::newRow("a code in UTF-16 with CRLF") << QByteArray("\xff\xfe" "1\x00" "0\x00" "6\x00*\x00*\x00m\x00" "1\x00\r\x00\n\x00", 20);
+    QTest::newRow("a code with a mark and malformed bytes")
+        << QByteArray("\xef\xbb\xbf" "106**hd\xe2\x82\xac\xff_bc1.2\r\n_r3\xf0\x9f\x98");
+    QTest::newRow("a refused code") << QByteArray("108**aa1.2_m1");
+    QTest::newRow("an empty segment") << QByteArray("107**aa1__m2");
+}
+
+// A file is read and converted block by block, its blocks cut anywhere,
+// inside a character or a header too; whatever the cuts, its text, its
+// conversion, the bytes saved and the report are those of the whole.
+void tst_CodeText::anyBlocksReadAsTheWhole()
+{
+    QFETCH(QByteArray, bytes);
+    const std::string whole = bytes.toStdString();
+    ConversionReport report(true);
+    const ConversionResult expected = Conversion::convertFile(whole, &report);
+    const std::string expectedReport = ReportJson::text(ReportJson::of(report));
+
+    for (const std::vector<std::size_t> &cuts : cutsOf(whole.size())) {
+        const QByteArray where = QByteArray::number(qulonglong(cuts.size())) + " cuts, the first at "
+                                 + QByteArray::number(qulonglong(cuts.empty() ? 0 : cuts.front()));
+        for (const auto direction : {Utf8Stream::Direction::Read, Utf8Stream::Direction::Save}) {
+            std::string text;
+            Utf8Stream stream(direction, [&text](std::string_view piece) { text += piece; });
+            putInBlocks(stream, whole, cuts);
+            stream.finish();
+            const std::string expectedText = direction == Utf8Stream::Direction::Read ? CodeText::decode(whole)
+                                                                                      : CodeText::encode(whole);
+            QVERIFY2(text == expectedText, where.constData());
+        }
+        const Streamed streamed = convertedInBlocks(whole, cuts);
+        QVERIFY2(streamed.outcome == expected.outcome, where.constData());
+        QVERIFY2(streamed.bytes == expected.code, where.constData());
+        QVERIFY2(streamed.report == expectedReport, where.constData());
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_CodeText)
