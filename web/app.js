@@ -534,7 +534,9 @@
     fromFolder: Boolean(file.webkitRelativePath) }));
 
   // A folder dropped: every file of it and of its folders, whatever their
-  // number (a folder hands its entries out a hundred at a time).
+  // number (a folder hands its entries out a hundred at a time); a file
+  // beside it is taken as the drop gave it, since WebKit finds no file
+  // behind the entry of one that is not on disk (dragged out of a mail).
   async function codesOfEntries(entries) {
     const found = [];
     const fileOf = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject));
@@ -552,8 +554,12 @@
           await walk(inner, true);
       }
     };
-    for (const entry of entries)
-      await walk(entry, false);
+    for (const { entry, file } of entries) {
+      if (entry?.isDirectory)
+        await walk(entry, false);
+      else
+        found.push({ file, name: file.name, fromFolder: false });
+    }
     return found;
   }
 
@@ -697,12 +703,16 @@
   document.addEventListener('drop', (event) => {
     event.preventDefault();
     const { files, items } = event.dataTransfer;
-    // Entries are the drop's only while the event lasts.
-    const entries = [...items ?? []].map((item) => item.webkitGetAsEntry?.()).filter(Boolean);
-    if (files.length === 1 && !entries.some((entry) => entry.isDirectory))
+    // Entries and files are the drop's only while the event lasts.
+    const entries = [...items ?? []].filter((item) => item.kind === 'file')
+      .map((item) => ({ entry: item.webkitGetAsEntry?.(), file: item.getAsFile() }));
+    const folders = entries.some(({ entry }) => entry?.isDirectory);
+    if (files.length === 1 && !folders)
       step('load', () => loadFile(files[0]));
-    else if (files.length > 0 || entries.length > 0)
-      step('batch', async () => convertSeveral(entries.length ? await codesOfEntries(entries) : looseFiles(files)));
+    else if (folders)
+      step('batch', async () => convertSeveral(await codesOfEntries(entries)));
+    else if (files.length > 0)
+      step('batch', () => convertSeveral(looseFiles(files)));
     else
       step('drop', () => tell('NotAFile'));
   });

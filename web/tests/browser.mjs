@@ -109,11 +109,11 @@ class Page {
     return this.evaluate(() => window.testHooks?.problems ?? []);
   }
 
-  // The download a button starts (Save's), as the page hands it to the
-  // browser.
-  async save(selector = '#savePushButton') {
+  // The download a button starts (Save's), or whatever open() does, as the
+  // page hands it to the browser.
+  async save(open = '#savePushButton') {
     const before = await this.evaluate(() => window.testHooks.downloads.length);
-    await this.click(selector);
+    await (typeof open === 'string' ? this.click(open) : open());
     await this.waitForFunction((before) => window.testHooks.downloads.length > before, before);
     const { name, base64 } = await this.evaluate((index) => window.testHooks.downloads[index], before);
     return { name, bytes: Buffer.from(base64, 'base64') };
