@@ -2,12 +2,27 @@
 
 #include "convert/codebatch.h"
 #include "convert/conversion.h"
+#include "convert/conversionstream.h"
 #include "convert/reportjson.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
+
+// A conversion is kept as it is made, in blocks of a mebibyte: it never
+// moves to grow, so a large one is held once, and it is written as it is.
+void appendInBlocks(std::vector<std::string> &blocks, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        if (blocks.empty() || blocks.back().size() == CodeFile::blockBytes)
+            blocks.emplace_back().reserve(CodeFile::blockBytes);
+        std::string &last = blocks.back();
+        const std::size_t taken = std::min(bytes.size(), CodeFile::blockBytes - last.size());
+        last.append(bytes.substr(0, taken));
+        bytes.remove_prefix(taken);
+    }
+}
 
 const std::string standardStream = "-";
 const std::string programName = "qvrtomorvane-cli";
@@ -229,9 +244,9 @@ bool CommandLineConverter::convertOne(const std::string &input, const std::optio
     bool converted = false;
     bool done = false;
     try {
-        const std::optional<std::string> code = readAndConvert(input, reporting ? &conversionReport : nullptr);
-        converted = code.has_value();
-        done = converted && convertedOne(input, output, conversionReport, *code);
+        std::vector<std::string> blocks;
+        converted = readAndConvert(input, reporting ? &conversionReport : nullptr, blocks);
+        done = converted && convertedOne(input, output, conversionReport, {blocks.begin(), blocks.end()});
     } catch (const std::bad_alloc &) {
         report(input, "out of memory");
         done = false;
@@ -244,7 +259,7 @@ bool CommandLineConverter::convertOne(const std::string &input, const std::optio
 }
 
 bool CommandLineConverter::convertedOne(const std::string &input, const std::optional<std::string> &output,
-                                        const ConversionReport &conversionReport, const std::string &converted)
+                                        const ConversionReport &conversionReport, std::vector<std::string_view> converted)
 {
     const Options &options = mOptions;
     if (options.report) {
@@ -256,19 +271,26 @@ bool CommandLineConverter::convertedOne(const std::string &input, const std::opt
         return writeTo(input, *output, converted);
     // On a terminal the prompt that follows goes on a line of its own; a
     // file or a pipe gets the code's bytes exactly.
-    const bool terminal = CodeFile::standardOutputIsTerminal() && !converted.empty() && converted.back() != '\n';
-    if (const auto failure = CodeFile::writeStandardOutput(terminal ? converted + '\n' : converted)) {
+    if (CodeFile::standardOutputIsTerminal() && !converted.empty() && !converted.back().ends_with('\n'))
+        converted.push_back("\n");
+    if (const auto failure = CodeFile::writeStandardOutput(converted)) {
         report(input, "cannot write to standard output: " + *failure);
         return false;
     }
     return true;
 }
 
-std::optional<std::string> CommandLineConverter::readAndConvert(const std::string &input, ConversionReport *conversionReport)
+// The code is converted as it is read, block by block; what a refused code
+// gave is let go.
+bool CommandLineConverter::readAndConvert(const std::string &input, ConversionReport *conversionReport,
+                                          std::vector<std::string> &converted)
 {
-    CodeFile::Read read = input == standardStream
-        ? CodeFile::readStandardInput(CodeText::mayBeginCode)
-        : CodeFile::read(input, CodeFile::Sources::Anything, CodeText::mayBeginCode);
+    ConversionStream stream([&converted](std::string_view bytes) { appendInBlocks(converted, bytes); },
+                            conversionReport);
+    const CodeFile::Blocks take = [&stream](std::string_view block) { stream.feed(block); };
+    const CodeFile::Read read = input == standardStream
+        ? CodeFile::readStandardInput(CodeText::mayBeginCode, take)
+        : CodeFile::read(input, CodeFile::Sources::Anything, CodeText::mayBeginCode, take);
     switch (read.status) {
     case CodeFile::Read::Done:
         break;
@@ -276,21 +298,20 @@ std::optional<std::string> CommandLineConverter::readAndConvert(const std::strin
     case CodeFile::Read::Refused:
     case CodeFile::Read::Failed:
         report(input, "cannot read: " + read.reason);
-        return std::nullopt;
+        return false;
     case CodeFile::Read::NotACode:
         report(input, Conversion::invalidCodeMessage);
-        return std::nullopt;
+        return false;
     }
-
-    ConversionResult converted = Conversion::convertFile(std::move(read.bytes), conversionReport);
-    if (converted.outcome != ConversionOutcome::Converted) {
+    if (stream.finish() != ConversionOutcome::Converted) {
+        converted.clear();
         report(input, Conversion::invalidCodeMessage);
-        return std::nullopt;
+        return false;
     }
-    return std::move(converted.code);
+    return true;
 }
 
-bool CommandLineConverter::writeTo(const std::string &input, const std::string &path, const std::string &bytes)
+bool CommandLineConverter::writeTo(const std::string &input, const std::string &path, CodeFile::Pieces converted)
 {
     const std::optional<CodeFile::Identity> target = CodeFile::identity(path);
     if (target && std::find(mInputs.begin(), mInputs.end(), *target) != mInputs.end()) {
@@ -301,7 +322,7 @@ bool CommandLineConverter::writeTo(const std::string &input, const std::string &
         report(input, path + " was already written by an earlier input");
         return false;
     }
-    if (const auto failure = CodeFile::write(path, bytes, CodeFile::Targets::Streams)) {
+    if (const auto failure = CodeFile::write(path, converted, CodeFile::Targets::Streams)) {
         report(input, "cannot write " + path + ": " + *failure);
         return false;
     }

@@ -39,9 +39,11 @@ private:
     bool convertBatch();
     bool convertOne(const std::string &input, const std::optional<std::string> &output);
     bool convertedOne(const std::string &input, const std::optional<std::string> &output,
-                      const ConversionReport &conversionReport, const std::string &converted);
-    std::optional<std::string> readAndConvert(const std::string &input, ConversionReport *report);
-    bool writeTo(const std::string &input, const std::string &path, const std::string &bytes);
+                      const ConversionReport &conversionReport, std::vector<std::string_view> converted);
+    // The conversion, in the blocks it was made in, or false when there is
+    // none (the input's problem is reported).
+    bool readAndConvert(const std::string &input, ConversionReport *report, std::vector<std::string> &converted);
+    bool writeTo(const std::string &input, const std::string &path, CodeFile::Pieces converted);
     // A problem with one input: a line on standard error, or an entry of the
     // JSON report when that is what standard error carries.
     void report(const std::string &input, const std::string &message);

@@ -28,7 +28,7 @@ void ConversionPass::start()
     mOutcome = ConversionOutcome::Converted;
     mHeaderTaken = false;
     mAnyKept = false;
-    mPending.clear();
+    mPending.release();
     mTaken = mGivenOn = mPendingAt = mPosition = 0;
 }
 
@@ -59,19 +59,19 @@ void ConversionPass::feed(std::string_view text)
             mTaken += text.size();
             return;
         }
-        const std::string segment = std::move(mPending);
-        mPending.clear();
-        convertSegment(segment, mPendingAt);
+        convertPending();
         from = cut + 1;
     }
     while (mOutcome == ConversionOutcome::Converted) {
         const std::size_t cut = text.find('_', from);
         if (cut == std::string_view::npos) {
-            mPending.assign(text.substr(from));
+            mPending.append(text.substr(from));
             mPendingAt = mTaken + from;
             break;
         }
         convertSegment(text.substr(from, cut - from), mTaken + from);
+        if (mSink && mOutput.size() >= givenOnFrom)
+            giveOn();
         from = cut + 1;
     }
     mTaken += text.size();
@@ -85,7 +85,7 @@ bool ConversionPass::takeHeader(std::string_view &text)
     if (mPending.size() < Conversion::headerLength)
         return false;
     text.remove_prefix(wanted);
-    const std::string header = std::move(mPending);
+    const std::string header(mPending.view());
     mPending.clear();
     mHeaderTaken = true;
     mPendingAt = mTaken;
@@ -104,11 +104,8 @@ ConversionOutcome ConversionPass::finish()
 {
     if (mOutcome == ConversionOutcome::Converted && !mHeaderTaken)
         refuse(ConversionOutcome::Unconvertible);
-    if (mOutcome == ConversionOutcome::Converted) {
-        const std::string last = std::move(mPending);
-        mPending.clear();
-        convertSegment(last, mPendingAt);
-    }
+    if (mOutcome == ConversionOutcome::Converted)
+        convertPending();
     if (mOutcome == ConversionOutcome::Converted && mSink && !mOutput.empty())
         giveOn();
     return mOutcome;
@@ -123,6 +120,12 @@ void ConversionPass::convertSegment(std::string_view segment, std::size_t at)
     if (mAnyKept)
         mOutput += '_';
     const std::size_t start = mOutput.size();
+    // A segment's conversion is at most a few bytes longer than the segment
+    // (a bc segment's values set): room for it at once, so that the
+    // conversion of a huge segment is not copied to grow.
+    constexpr std::size_t grownBy = 32;
+    if (mOutput.capacity() - start < segment.size() + grownBy)
+        mOutput.reserve(start + segment.size() + grownBy);
     mReason = SegmentReason::Copied;
     SegmentDispatch::convert(*this, segment);
     if (mReport) {
@@ -134,6 +137,14 @@ void ConversionPass::convertSegment(std::string_view segment, std::size_t at)
         mOutput.resize(mark); // a dropped segment leaves no separator behind
     else
         mAnyKept = true;
+}
+
+// A segment that waited for its end is let go before its conversion goes
+// on, so that a huge one and its conversion are not held with a copy.
+void ConversionPass::convertPending()
+{
+    convertSegment(mPending.view(), mPendingAt);
+    mPending.release();
     if (mSink && mOutput.size() >= givenOnFrom)
         giveOn();
 }
@@ -150,7 +161,7 @@ void ConversionPass::refuse(ConversionOutcome outcome)
 {
     mOutcome = outcome;
     mOutput.clear();
-    mPending.clear();
+    mPending.release();
     if (mReport)
         mReport->clear();
 }

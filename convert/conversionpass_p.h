@@ -3,6 +3,7 @@
 
 #include "conversion.h"
 #include "numberedfamilies_p.h"
+#include "segmentbuffer_p.h"
 
 #include <array>
 #include <iterator>
@@ -84,6 +85,7 @@ private:
     void start();
     bool takeHeader(std::string_view &text);
     void convertSegment(std::string_view segment, std::size_t at);
+    void convertPending();
     void giveOn();
     void refuse(ConversionOutcome outcome);
 
@@ -97,7 +99,7 @@ private:
     ConversionOutcome mOutcome = ConversionOutcome::Converted;
     bool mHeaderTaken = false;
     bool mAnyKept = false;        // the next kept segment needs a separator
-    std::string mPending;         // the header, or a segment, that the end of a piece cut
+    SegmentBuffer mPending;       // the header, or a segment, that the end of a piece cut
     std::size_t mPendingAt = 0;   // where in the code that segment begins
     std::size_t mTaken = 0;       // where in the code the next piece begins
     std::size_t mGivenOn = 0;     // what the sink has of the conversion

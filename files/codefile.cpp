@@ -48,14 +48,16 @@ Read tooLarge(std::uint64_t size)
 
 // Short writes are written on from where they stopped; any failure is the
 // answer.
-std::optional<std::string> writeAll(OpenFile &file, std::string_view bytes)
+std::optional<std::string> writeAll(OpenFile &file, Pieces pieces)
 {
     std::string reason;
-    while (!bytes.empty()) {
-        const std::int64_t count = file.writeSome(bytes.data(), bytes.size(), reason);
-        if (count < 0)
-            return reason;
-        bytes.remove_prefix(std::size_t(count));
+    for (std::string_view bytes : pieces) {
+        while (!bytes.empty()) {
+            const std::int64_t count = file.writeSome(bytes.data(), bytes.size(), reason);
+            if (count < 0)
+                return reason;
+            bytes.remove_prefix(std::size_t(count));
+        }
     }
     return std::nullopt;
 }
@@ -70,7 +72,8 @@ std::optional<std::string> copyAll(OpenFile &from, OpenFile &to)
             return reason;
         if (count == 0)
             return std::nullopt;
-        if (auto failure = writeAll(to, std::string_view(block.data(), std::size_t(count))))
+        const std::string_view piece(block.data(), std::size_t(count));
+        if (auto failure = writeAll(to, Pieces(&piece, 1)))
             return failure;
     }
 }
@@ -136,7 +139,7 @@ std::unique_ptr<OpenFile> createTemporary(SaveTarget &target, StopGuard &guard, 
 // saver may not give a new file. Its old bytes are copied aside first and
 // put back if the write fails, and stops wait until that is done, so the
 // file is never left half-written.
-std::optional<std::string> rewriteInPlace(SaveTarget &target, std::string_view bytes)
+std::optional<std::string> rewriteInPlace(SaveTarget &target, Pieces bytes)
 {
     std::string reason;
     const std::unique_ptr<OpenFile> file = target.openItself(true, reason);
@@ -185,7 +188,7 @@ std::optional<std::string> rewriteInPlace(SaveTarget &target, std::string_view b
 // step. Any failure on the way removes the new file and leaves the old one
 // untouched. Where a new file could not keep what the old one has, the old
 // one is rewritten in place instead.
-std::optional<std::string> replace(SaveTarget &target, std::string_view bytes)
+std::optional<std::string> replace(SaveTarget &target, Pieces bytes)
 {
     if (target.exists() && target.canBeReplaced() == Keeping::Lost)
         return rewriteInPlace(target, bytes);
@@ -230,6 +233,30 @@ std::optional<std::string> replace(SaveTarget &target, std::string_view bytes)
     return target.afterPlace();
 }
 
+// Each block goes to the taker as it comes, from one buffer used again and
+// again: nothing is held, and the buffer is never cleared, since only what
+// a read filled is given.
+Read readInBlocks(const ReadStep &readSome, std::string head, const Blocks &take)
+{
+    std::uint64_t total = head.size();
+    if (!head.empty())
+        take(head);
+    head = std::string();
+    const std::unique_ptr<char[]> block(new char[blockBytes]);
+    std::string reason;
+    for (;;) {
+        const std::int64_t count = readSome(block.get(), blockBytes, reason);
+        if (count < 0)
+            return {Read::Failed, {}, reason};
+        if (count == 0)
+            return {Read::Done, {}, {}};
+        total += std::uint64_t(count);
+        if (total > largestCode)
+            return tooLarge(total);
+        take(std::string_view(block.get(), std::size_t(count)));
+    }
+}
+
 } // namespace
 
 std::string reasonFor(int error)
@@ -247,7 +274,8 @@ bool standardStreamClosed(int stream)
     return stream >= 0 && stream <= 2 && closedAtStart[stream];
 }
 
-Read readWhole(const ReadStep &readSome, std::optional<std::uint64_t> regularSize, HeadCheck mayBeginCode)
+Read readWhole(const ReadStep &readSome, std::optional<std::uint64_t> regularSize, HeadCheck mayBeginCode,
+               const Blocks &take)
 {
     // The first bytes are judged before anything else is read or held.
     std::string head;
@@ -256,11 +284,13 @@ Read readWhole(const ReadStep &readSome, std::optional<std::uint64_t> regularSiz
             return {Read::Failed, {}, *failure};
         if (!mayBeginCode(head))
             return {Read::NotACode, {}, {}};
-        if (head.size() < CodeText::headBytes) // all there is
+        if (head.size() < CodeText::headBytes && !take) // all there is
             return {Read::Done, std::move(head), {}};
     }
     if (regularSize && *regularSize > largestCode)
         return tooLarge(*regularSize);
+    if (take)
+        return readInBlocks(readSome, std::move(head), take);
 
     // A regular file is read into one buffer of its size (and a byte more,
     // to see it end), its head first: the code is never held twice.
@@ -304,7 +334,7 @@ Read readWhole(const ReadStep &readSome, std::optional<std::uint64_t> regularSiz
     return {Read::Done, std::move(bytes), {}};
 }
 
-std::optional<std::string> write(const std::string &path, std::string_view bytes, Targets targets)
+std::optional<std::string> write(const std::string &path, Pieces bytes, Targets targets)
 {
     if (path.empty())
         return reasonFor(ENOENT);
@@ -318,7 +348,7 @@ std::optional<std::string> write(const std::string &path, std::string_view bytes
     return destination.stream->close();
 }
 
-std::optional<std::string> writeStandardOutput(std::string_view bytes)
+std::optional<std::string> writeStandardOutput(Pieces bytes)
 {
     if (standardStreamClosed(1))
         return reasonFor(EBADF);

@@ -2,7 +2,9 @@
 #define CODEFILE_H
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,8 +51,16 @@ std::vector<std::string> arguments(int argc, char *argv[]);
 // rest of it is read, whatever its size.
 using HeadCheck = bool (*)(std::string_view head);
 
-Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode = nullptr);
-Read readStandardInput(HeadCheck mayBeginCode = nullptr);
+// Given a taker, the bytes go to it as they are read, in blocks of at most
+// blockBytes that it may not keep (the head first, once it is judged), and
+// Read::bytes stays empty: a file is converted while it is read, whatever
+// its size, in the memory of one block. Read::status then says whether
+// every byte came.
+using Blocks = std::function<void(std::string_view block)>;
+inline constexpr std::size_t blockBytes = std::size_t(1) << 20;
+
+Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode = nullptr, const Blocks &take = {});
+Read readStandardInput(HeadCheck mayBeginCode = nullptr, const Blocks &take = {});
 
 enum class Targets {
     RegularFiles, // the window: anything else is refused
@@ -63,10 +73,21 @@ enum class Targets {
 // the disk, so a full disk or any other failure leaves an existing file as
 // it was. A symbolic link stays a link; the file it names is replaced.
 // A directory, a socket or a block device is never written.
-std::optional<std::string> write(const std::string &path, std::string_view bytes, Targets targets);
+// A code in the pieces it was made in, written one after the other as if
+// they were one, so that it need not be joined first.
+using Pieces = std::span<const std::string_view>;
+std::optional<std::string> write(const std::string &path, Pieces pieces, Targets targets);
+inline std::optional<std::string> write(const std::string &path, std::string_view bytes, Targets targets)
+{
+    return write(path, Pieces(&bytes, 1), targets);
+}
 // The same to standard output, which may have been closed before the program
 // started.
-std::optional<std::string> writeStandardOutput(std::string_view bytes);
+std::optional<std::string> writeStandardOutput(Pieces pieces);
+inline std::optional<std::string> writeStandardOutput(std::string_view bytes)
+{
+    return writeStandardOutput(Pieces(&bytes, 1));
+}
 // Whether standard output, or standard error, is a terminal, where a person
 // reads it.
 bool standardOutputIsTerminal();

@@ -385,14 +385,14 @@ sigset_t stopping()
     return set;
 }
 
-Read readAll(int fd, const struct stat &status, HeadCheck mayBeginCode)
+Read readAll(int fd, const struct stat &status, HeadCheck mayBeginCode, const Blocks &take)
 {
     LinuxFile file(fd, false);
     const auto readFrom = [&file](char *into, std::size_t size, std::string &reason) {
         return file.readSome(into, size, reason);
     };
     return readWhole(readFrom, S_ISREG(status.st_mode) ? std::optional<std::uint64_t>(status.st_size) : std::nullopt,
-                     mayBeginCode);
+                     mayBeginCode, take);
 }
 
 std::optional<Identity> identityOf(const struct stat &status)
@@ -465,7 +465,7 @@ std::vector<std::string> arguments(int argc, char *argv[])
     return std::vector<std::string>(argv, argv + argc);
 }
 
-Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode)
+Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode, const Blocks &take)
 {
     // Opening a FIFO for reading waits for a writer; the window must not,
     // so it opens without waiting and looks at what it got first.
@@ -485,10 +485,10 @@ Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode)
         return {Read::Failed, {}, reasonFor(EISDIR)};
     if (sources == Sources::RegularFiles && !S_ISREG(status.st_mode))
         return {Read::Refused, {}, notAFile(status.st_mode)};
-    return readAll(file.get(), status, mayBeginCode);
+    return readAll(file.get(), status, mayBeginCode, take);
 }
 
-Read readStandardInput(HeadCheck mayBeginCode)
+Read readStandardInput(HeadCheck mayBeginCode, const Blocks &take)
 {
     if (standardStreamClosed(0))
         return {Read::Failed, {}, reasonFor(EBADF)};
@@ -497,7 +497,7 @@ Read readStandardInput(HeadCheck mayBeginCode)
         return {Read::Failed, {}, reasonFor(errno)};
     if (S_ISDIR(status.st_mode))
         return {Read::Failed, {}, reasonFor(EISDIR)};
-    return readAll(STDIN_FILENO, status, mayBeginCode);
+    return readAll(STDIN_FILENO, status, mayBeginCode, take);
 }
 
 Destination destinationOf(const std::string &path, Targets targets)

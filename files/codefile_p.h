@@ -37,7 +37,9 @@ using ReadStep = std::function<std::int64_t(char *into, std::size_t size, std::s
 // size. A stream of unknown length is read in blocks that double up to
 // 64 MiB and are joined once at its end, so what it holds never exceeds
 // what was read by more than a block.
-Read readWhole(const ReadStep &readSome, std::optional<std::uint64_t> regularSize, HeadCheck mayBeginCode);
+// With a taker, the bytes go to it block by block instead (read()).
+Read readWhole(const ReadStep &readSome, std::optional<std::uint64_t> regularSize, HeadCheck mayBeginCode,
+               const Blocks &take);
 
 // An open file of one system, closed when it goes.
 class OpenFile

@@ -558,7 +558,7 @@ bool isOpen(HANDLE handle)
     return handle != nullptr && handle != INVALID_HANDLE_VALUE;
 }
 
-Read readAll(HANDLE handle, HeadCheck mayBeginCode)
+Read readAll(HANDLE handle, HeadCheck mayBeginCode, const Blocks &take)
 {
     std::optional<std::uint64_t> regularSize;
     LARGE_INTEGER size;
@@ -568,7 +568,7 @@ Read readAll(HANDLE handle, HeadCheck mayBeginCode)
     const auto readFrom = [&file](char *into, std::size_t count, std::string &reason) {
         return file.readSome(into, count, reason);
     };
-    return readWhole(readFrom, regularSize, mayBeginCode);
+    return readWhole(readFrom, regularSize, mayBeginCode, take);
 }
 
 } // namespace
@@ -628,7 +628,7 @@ std::vector<std::string> arguments(int, char *[])
     return utf8;
 }
 
-Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode)
+Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode, const Blocks &take)
 {
     const std::optional<std::wstring> name = wide(path);
     if (!name)
@@ -638,15 +638,15 @@ Read read(const std::string &path, Sources sources, HeadCheck mayBeginCode)
         return {Read::Failed, {}, openFailure(*name)};
     if (sources == Sources::RegularFiles && GetFileType(file.get()) != FILE_TYPE_DISK)
         return {Read::Refused, {}, deviceOrPipe};
-    return readAll(file.get(), mayBeginCode);
+    return readAll(file.get(), mayBeginCode, take);
 }
 
-Read readStandardInput(HeadCheck mayBeginCode)
+Read readStandardInput(HeadCheck mayBeginCode, const Blocks &take)
 {
     const HANDLE input = standardHandle(0);
     if (!isOpen(input))
         return {Read::Failed, {}, reasonFor(EBADF)};
-    return readAll(input, mayBeginCode);
+    return readAll(input, mayBeginCode, take);
 }
 
 Destination destinationOf(const std::string &path, Targets targets)

@@ -603,10 +603,12 @@ void tst_Cli::reportJsonIsOneDocument_data()
                                       << QStringLiteral("cannot write /dev/full: No space left on device");
     QTest::newRow("output folder is a file") << QStringLiteral("\"$0\" --report-json -d code.txt code.txt")
                                              << QStringLiteral("code.txt: cannot create the output directory: Not a directory");
-    // 20 MB of segments that are all dropped, with too little memory.
+    // A code is converted as it is read, but its conversion is held until
+    // it is written whole: 40 MB of segments that are all kept, with too
+    // little memory for them.
     QTest::newRow("out of memory")
-        << QStringLiteral("{ printf '107**zz1'; yes _cd1 | head -n 5000000 | tr -d '\\n'; } > cd.txt && "
-                          "ulimit -v 30000 && \"$0\" --report-json cd.txt > /dev/null")
+        << QStringLiteral("{ printf '107**zz1'; yes _zz1 | head -n 10000000 | tr -d '\\n'; } > zz.txt && "
+                          "ulimit -v 30000 && \"$0\" --report-json zz.txt > /dev/null")
         << QStringLiteral("out of memory");
 }
 
