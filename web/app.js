@@ -49,7 +49,10 @@
   // have, else English. Every word the page shows goes through it: the
   // page's own (marked data-tr in the page, qsTranslate here) and the
   // core's (what it says comes as words to translate).
-  const catalogues = JSON.parse($('catalogues').textContent);
+  // Each catalogue is a script of its own, read only when its language is
+  // shown: a page in English parses none but English's small one.
+  const codes = [...ui.languageMenu.options].map((option) => option.value);
+  const catalogueOf = (code) => JSON.parse($(`catalogue-${codes.includes(code) ? code : codes[0]}`).textContent);
   let translation = Translation.make();
   const qsTranslate = (context, source, disambiguation, count) =>
     translation.tr(context, source, disambiguation, count);
@@ -60,27 +63,29 @@
       return null; // a browser that keeps nothing for a page from disk
     }
   };
-  // "pt-BR" is pt_BR, "zh-Hans-CN" zh_CN, "ja-JP" ja; a tag a browser
-  // gives that names no language ("C", WebKitGTK's) is passed by.
+  // "pt-BR" is pt_BR, "zh-Hans-CN" and "zh" zh_CN, "ja-JP" ja; "pt" is
+  // Brazil's, as the likeliest; Chinese written in traditional characters
+  // (Hant, or Taiwan's, Hong Kong's or Macao's) has no catalogue; a tag a
+  // browser gives that names no language ("C", WebKitGTK's) is passed by.
+  // Read by hand: Intl.Locale would say the same, but loading its data
+  // held a cheap phone's first paint by a tenth of a second.
+  const likelyRegions = { pt: 'BR', zh: 'CN' };
   function catalogueFor(tag) {
-    let locale;
-    try {
-      [locale] = Intl.getCanonicalLocales(tag);
-      locale = new Intl.Locale(locale).maximize();
-    } catch {
+    const [language, ...rest] = tag.toLowerCase().split(/[-_]/);
+    if (!/^[a-z]{2,3}$/.test(language))
       return null;
-    }
-    const wanted = [`${locale.language}_${locale.region}`, locale.language];
-    if (locale.language === 'zh')
-      wanted.splice(0, 2, locale.script === 'Hans' ? 'zh_CN' : '');
-    return wanted.map((code) => catalogues.find((catalogue) => catalogue.code === code)).find(Boolean) ?? null;
+    const script = rest.find((subtag) => /^[a-z]{4}$/.test(subtag));
+    const region = rest.find((subtag) => /^([a-z]{2}|\d{3})$/.test(subtag))?.toUpperCase() ?? likelyRegions[language];
+    const wanted = language !== 'zh' ? [`${language}_${region}`, language]
+      : script === 'hans' || (!script && !['TW', 'HK', 'MO'].includes(region)) ? ['zh_CN'] : [];
+    return wanted.find((code) => codes.includes(code)) ?? null;
   }
   function chooseLanguage() {
-    const stored = catalogues.find(({ code }) => code === storedLanguage());
-    return stored ?? navigator.languages.map(catalogueFor).find(Boolean) ?? catalogues[0];
+    const stored = storedLanguage();
+    return codes.includes(stored) ? stored : navigator.languages.map(catalogueFor).find(Boolean) ?? codes[0];
   }
   const normalised = (marked) => marked.replace(/\s+/g, ' ').trim();
-  let catalogue = chooseLanguage();
+  let catalogue = catalogueOf(chooseLanguage());
   function showLanguage() {
     translation = Translation.make(catalogue);
     document.documentElement.lang = catalogue.tag;
@@ -237,7 +242,7 @@
   // details, made in the worker, are made again when next opened; a
   // message that has gone stays gone.
   function changeLanguage(code) {
-    catalogue = catalogues.find((found) => found.code === code) ?? catalogues[0];
+    catalogue = catalogueOf(code);
     try {
       localStorage.setItem('qvrtomorvane-language', catalogue.code);
     } catch { /* kept for this visit alone */ }

@@ -111,8 +111,9 @@ function rulesOf(qm) {
 const catalogues = languages.map(([code, tag, name]) => ({ code, tag, name,
   rules: rulesOf(readFileSync(join(compiledFolder, `qvrtomorvane_${code}.qm`))),
   messages: messagesOf(read(join(catalogueFolder, `qvrtomorvane_${code}.ts`))) }));
-// Inside a script element: nothing may close it.
-const cataloguesText = JSON.stringify(catalogues).replace(/</g, '\\u003c');
+// Each in a script element of its own, which nothing inside may close.
+const cataloguesText = catalogues.map((catalogue) => `<script id="catalogue-${catalogue.code}" type="application/json">`
+  + `${JSON.stringify(catalogue).replace(/</g, '\\u003c')}</script>`).join('\n');
 const languageOptions = languages.map(([code, , name]) => `<option value="${code}">${escaped(name)}</option>`).join('');
 
 // Replaced one at a time, so that no text put in is searched again.

@@ -169,6 +169,9 @@ const choices = [
   { asked: ['zh-Hans-CN'], code: 'zh_CN', in: ['chromium'] }, { asked: ['zh-TW'], code: 'en', in: ['chromium'] },
   { asked: ['pt-PT'], code: 'en', in: ['chromium'] }, { asked: ['fr-BE'], code: 'fr', in: ['chromium', 'webkit'] },
   { asked: ['C'], code: 'en', in: ['firefox', 'webkit'] },
+  // Read by hand, as Intl.Locale's likeliest subtags would read them.
+  { asked: ['pt'], code: 'pt_BR', in: ['chromium'] }, { asked: ['zh'], code: 'zh_CN', in: ['chromium'] },
+  { asked: ['zh-Hant-CN'], code: 'en', in: ['chromium'] }, { asked: ['zh-HK'], code: 'en', in: ['chromium'] },
 ].filter((choice) => choice.in.includes(engine));
 test('chosen from the browser\'s languages, then from the menu, which the browser keeps', async () => {
   for (const { asked, code } of choices) {
