@@ -3,12 +3,70 @@
 #include "segmentdispatch_p.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace {
 
 // Between segments, what a streamed pass has converted goes on once it
 // holds this much.
 constexpr std::size_t givenOnFrom = std::size_t(256) << 10;
+
+// The separators of a code are found eight bytes at a time: a call to
+// memchr for each segment of a few bytes costs more than the search, and
+// WebAssembly's memchr goes a byte at a time anyway. A word's bytes that
+// are '_' come out as its bytes' top bits (exactly, unlike the shorter
+// test for a zero byte, whose borrow can mark the byte after one).
+constexpr std::uint64_t eachByte = 0x0101010101010101u;
+static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
+
+std::uint64_t separatorsIn(const char *at)
+{
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    const std::uint64_t zeroWhereSeparator = word ^ ('_' * eachByte);
+    const std::uint64_t low = 0x7f * eachByte;
+    return ~(((zeroWhereSeparator & low) + low) | zeroWhereSeparator | low);
+}
+
+// Where the next separator stands, or npos.
+std::size_t nextSeparator(std::string_view text, std::size_t from)
+{
+    std::size_t at = from;
+    for (; at + 8 <= text.size(); at += 8) {
+        if (const std::uint64_t found = separatorsIn(text.data() + at))
+            return at + std::size_t(std::countr_zero(found) / 8);
+    }
+    for (; at < text.size(); ++at) {
+        if (text[at] == '_')
+            return at;
+    }
+    return std::string_view::npos;
+}
+
+// Whether a code's segments hold an empty one: a separator first, last,
+// or beside another, or no segment at all; in one pass over the bytes.
+bool hasEmptySegment(std::string_view segments)
+{
+    if (segments.empty() || segments.front() == '_' || segments.back() == '_')
+        return true;
+    std::uint64_t lastWasSeparator = 0; // the top bit of the first byte
+    std::size_t at = 0;
+    for (; at + 8 <= segments.size(); at += 8) {
+        const std::uint64_t found = separatorsIn(segments.data() + at);
+        if ((found & (found << 8)) != 0 || (found & lastWasSeparator) != 0)
+            return true;
+        lastWasSeparator = found >> 56;
+    }
+    bool previous = lastWasSeparator != 0;
+    for (; at < segments.size(); ++at) {
+        const bool separator = segments[at] == '_';
+        if (separator && previous)
+            return true;
+        previous = separator;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -53,7 +111,7 @@ void ConversionPass::feed(std::string_view text)
         return;
     std::size_t from = 0;
     if (!mPending.empty()) {
-        const std::size_t cut = text.find('_');
+        const std::size_t cut = nextSeparator(text, 0);
         mPending.append(text.substr(0, cut));
         if (cut == std::string_view::npos) {
             mTaken += text.size();
@@ -63,7 +121,7 @@ void ConversionPass::feed(std::string_view text)
         from = cut + 1;
     }
     while (mOutcome == ConversionOutcome::Converted) {
-        const std::size_t cut = text.find('_', from);
+        const std::size_t cut = nextSeparator(text, from);
         if (cut == std::string_view::npos) {
             mPending.append(text.substr(from));
             mPendingAt = mTaken + from;
@@ -177,9 +235,7 @@ ConversionOutcome Conversion::judge(std::string_view code)
         return ConversionOutcome::Unconvertible;
     if (!isAcceptedVersion(versionPrefix(code)))
         return ConversionOutcome::VersionRejected;
-    const std::string_view segments = code.substr(headerLength);
-    if (segments.empty() || segments.front() == '_' || segments.back() == '_'
-        || segments.find("__") != std::string_view::npos)
+    if (hasEmptySegment(code.substr(headerLength)))
         return ConversionOutcome::Unconvertible;
     return ConversionOutcome::Converted;
 }
