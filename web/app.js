@@ -74,7 +74,7 @@
     const [language, ...rest] = tag.toLowerCase().split(/[-_]/);
     if (!/^[a-z]{2,3}$/.test(language))
       return null;
-    const script = rest.find((subtag) => /^[a-z]{4}$/.test(subtag));
+    const script = rest.find((subtag) => subtag === 'hans' || subtag === 'hant'); // only Chinese's matters
     const region = rest.find((subtag) => /^([a-z]{2}|\d{3})$/.test(subtag))?.toUpperCase() ?? likelyRegions[language];
     const wanted = language !== 'zh' ? [`${language}_${region}`, language]
       : script === 'hans' || (!script && !['TW', 'HK', 'MO'].includes(region)) ? ['zh_CN'] : [];
@@ -304,29 +304,36 @@
   const handOver = (ticket, content, name) => call('load', [ticket, content, name], [content.buffer]);
 
   // Takes a ticket before anything is read: when loads overlap, the one
-  // started last wins, whichever finishes last. A file is judged by its
-  // first bytes before it is read whole, so a video dropped by mistake
-  // costs nothing, and one too large for the page is refused with both
-  // sizes, before it is read at all.
+  // started last wins, whichever finishes last. A file of a few megabytes
+  // is read at once and judged by its first bytes in the worker; a larger
+  // one by its first bytes before it is read whole, so a video dropped by
+  // mistake costs nothing, and one too large for the page is refused with
+  // both sizes, before it is read at all.
   async function loadFile(file) {
-    const ticket = await call('startLoad');
+    const ticketTaken = call('startLoad'); // the file is read meanwhile
     let content;
     try {
+      if (file.size <= session.numbers.readAtOnceUpTo) {
+        content = new Uint8Array(await file.arrayBuffer());
+        counted(await call('loadJudged', [await ticketTaken, content, file.name], [content.buffer]));
+        return;
+      }
       const head = new Uint8Array(await file.slice(0, session.numbers.headBytes).arrayBuffer());
       if (!await call('mayBeginCode', [head], [head.buffer])) {
-        counted(await call('refuseCode', [ticket, file.name]));
+        counted(await call('refuseCode', [await ticketTaken, file.name]));
         return;
       }
       if (file.size > session.numbers.largestCode) {
-        counted(await call('refuseTooLarge', [ticket, file.name, file.size]));
+        counted(await call('refuseTooLarge', [await ticketTaken, file.name, file.size]));
         return;
       }
       content = new Uint8Array(await file.arrayBuffer());
     } catch {
-      counted(await call('refuseUnreadable', [ticket, file.name, qsTranslate('Page', 'the browser could not read it')]));
+      counted(await call('refuseUnreadable', [await ticketTaken, file.name,
+        qsTranslate('Page', 'the browser could not read it')]));
       return;
     }
-    counted(await handOver(ticket, content, file.name));
+    counted(await handOver(await ticketTaken, content, file.name));
   }
 
   // Pasted text loads as a file's text: the session reads it as one.

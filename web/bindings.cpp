@@ -52,6 +52,11 @@ enum Text {
 // The largest code the page takes: reading, converting and keeping one
 // needs about three times its size, and the module's memory ends at 2 GiB.
 constexpr std::uint64_t largestCode = std::uint64_t(256) << 20;
+// A picked file up to this size is read whole at once and judged by its
+// first bytes here; a larger one is judged by them before it is read. A
+// second read and a trip to the worker took longer than reading a small
+// file whole.
+constexpr std::uint64_t readAtOnceUpTo = std::uint64_t(32) << 20;
 
 using ReportJson::Json;
 
@@ -81,7 +86,7 @@ std::string constants()
                        {"Kept", CodeBatch::Fate::Kept}, {"NotDone", CodeBatch::Fate::NotDone}}},
         {"numbers", {{"headBytes", CodeText::headBytes}, {"largestCode", largestCode},
                      {"previewBytes", CodeText::previewBytes}, {"messageMilliseconds", StepMessage::shownMilliseconds},
-                     {"readWholeBelow", CodeBatch::readWholeBelow}}},
+                     {"readWholeBelow", CodeBatch::readWholeBelow}, {"readAtOnceUpTo", readAtOnceUpTo}}},
         {"words", {{"clipboardName", S::clipboardName}, {"sharedName", S::sharedName},
                    {"upperPlaceholder", S::emptyPlaceholder}, {"lowerPlaceholder", S::lowerPlaceholder},
                    {"invalidCode", Conversion::invalidCodeMessage}, {"fates", Json::array()},

@@ -67,6 +67,9 @@
     startLoad: () => core._qvr_start_load(),
     mayBeginCode: (head) => Boolean(core._qvr_may_begin_code(put(head), head.length)),
     load: (ticket, content, name) => view(core._qvr_load(ticket, put(content), content.length, ...words(name))),
+    // A file read whole at once, judged here by its first bytes first.
+    loadJudged: (ticket, content, name) => (steps.mayBeginCode(content.subarray(0, session.numbers.headBytes))
+      ? steps.load(ticket, content, name) : steps.refuseCode(ticket, name)),
     loadShared: (ticket, content) => view(core._qvr_load_shared(ticket, put(content), content.length)),
     refuseCode: (ticket, name) => view(core._qvr_refuse_code(ticket, ...words(name))),
     refuseUnreadable: (ticket, name, reason) => view(core._qvr_refuse_unreadable(ticket, ...words(name), ...words(reason))),
