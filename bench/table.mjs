@@ -84,7 +84,7 @@ function converterRows() {
   const [split, converter, before] = alternating(programs);
   const inputMegabytes = 100;
   row('converter, 100 MB code', converter.seconds, 'streaming split-and-copy', split.seconds, 's', 3);
-  row('converter, 100 MB code: peak memory', converter.megabytes, 'the input', inputMegabytes, 'MB', 3);
+  row('converter, 100 MB code: peak memory', converter.megabytes, 'the input', inputMegabytes, 'MB', 1.5);
   if (before) {
     const landing = `converter of ${previous.commit.slice(0, 7)}`;
     row('converter, 100 MB code', converter.seconds, landing, before.seconds, 's', 3);
@@ -147,7 +147,7 @@ function engines() {
 function pageRows() {
   const code = makeCode(10, 'code10.txt');
   const small = join(root, 'tests', 'data', 'example-code.txt');
-  const limits = { chromium: 10, firefox: 10, webkit: 10 };
+  const limits = { chromium: 6, firefox: 9, webkit: 9 };
   for (const engine of engines()) {
     const command = [process.execPath, join(root, 'bench', 'page.mjs'), code, small, batchFolder];
     const display = engine === 'webkit' ? ['xvfb-run', '-a', '-s', '-screen 0 1600x1200x24'] : [];

@@ -3,6 +3,7 @@
 // and not only the version test; the report is checked against the
 // conversion, and reading the input as a file's text must not fail either.
 #include "convert/conversion.h"
+#include "convert/conversionstream.h"
 #include "convert/reportjson.h"
 
 #include <algorithm>
@@ -63,6 +64,20 @@ void checkSplitJoin(std::string_view text, char separator)
     require(StringTools::join(pieces, std::string(1, separator)) == text);
 }
 
+// A file read in blocks, cut where its first byte says (inside a
+// character, a header or a segment as it falls), converts as it does whole.
+void checkStream(std::string_view bytes)
+{
+    const ConversionResult whole = Conversion::convertFile(std::string(bytes));
+    const std::size_t block = bytes.empty() ? 1 : std::size_t(static_cast<unsigned char>(bytes[0]) % 13) + 1;
+    std::string streamed;
+    ConversionStream stream([&streamed](std::string_view converted) { streamed += converted; });
+    for (std::size_t at = 0; at < bytes.size(); at += block)
+        stream.feed(bytes.substr(at, block));
+    require(stream.finish() == whole.outcome);
+    require(whole.outcome != ConversionOutcome::Converted || streamed == whole.code);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -77,5 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string text = "x" + CodeText::decode(std::string(input));
     require(CodeText::encode(text) == text);
     checkSplitJoin(input, '.');
+    checkStream(input);
+    checkStream("107**" + std::string(input));
     return 0;
 }

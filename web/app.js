@@ -51,7 +51,17 @@
   // core's (what it says comes as words to translate).
   // Each catalogue is a script of its own, read only when its language is
   // shown: a page in English parses none but English's small one.
-  const codes = [...ui.languageMenu.options].map((option) => option.value);
+  const catalogueScripts = [...document.querySelectorAll('script[data-catalogue]')];
+  const codes = catalogueScripts.map((script) => script.dataset.catalogue);
+  // Every language in the menu, which holds English alone until then (the
+  // other names need fonts a first paint would wait for).
+  function fillLanguageMenu() {
+    if (ui.languageMenu.options.length === codes.length)
+      return;
+    const chosen = ui.languageMenu.value;
+    ui.languageMenu.replaceChildren(...catalogueScripts.map(({ dataset }) => new Option(dataset.name, dataset.catalogue)));
+    ui.languageMenu.value = chosen;
+  }
   const catalogueOf = (code) => JSON.parse($(`catalogue-${codes.includes(code) ? code : codes[0]}`).textContent);
   let translation = Translation.make();
   const qsTranslate = (context, source, disambiguation, count) =>
@@ -89,6 +99,8 @@
   function showLanguage() {
     translation = Translation.make(catalogue);
     document.documentElement.lang = catalogue.tag;
+    if (catalogue.code !== codes[0])
+      fillLanguageMenu();
     ui.languageMenu.value = catalogue.code;
     for (const element of document.querySelectorAll('[data-tr]')) {
       element.dataset.source ??= normalised(element.textContent);
@@ -118,11 +130,13 @@
   // The session's numbers and words (qvr_constants), from the worker: the
   // page holds no copy of them.
   let session = null;
+  requestAnimationFrame(() => setTimeout(fillLanguageMenu)); // once the first frame is painted
   const ready = new Promise((resolve) => {
     worker.onmessage = ({ data }) => {
       if (data.ready) {
         session = data.ready;
         worker.postMessage({ id: 0, step: 'language', args: [catalogue] });
+        fillLanguageMenu();
         document.body.dataset.readyAt = Math.round(performance.now());
         document.body.dataset.ready = 'true';
         resolve();

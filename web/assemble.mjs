@@ -111,10 +111,17 @@ function rulesOf(qm) {
 const catalogues = languages.map(([code, tag, name]) => ({ code, tag, name,
   rules: rulesOf(readFileSync(join(compiledFolder, `qvrtomorvane_${code}.qm`))),
   messages: messagesOf(read(join(catalogueFolder, `qvrtomorvane_${code}.ts`))) }));
-// Each in a script element of its own, which nothing inside may close.
-const cataloguesText = catalogues.map((catalogue) => `<script id="catalogue-${catalogue.code}" type="application/json">`
+// Each in a script element of its own, which nothing inside may close,
+// named for the language menu.
+const cataloguesText = catalogues.map((catalogue) => `<script id="catalogue-${catalogue.code}" `
+  + `data-catalogue="${catalogue.code}" data-name="${escaped(catalogue.name)}" type="application/json">`
   + `${JSON.stringify(catalogue).replace(/</g, '\\u003c')}</script>`).join('\n');
-const languageOptions = languages.map(([code, , name]) => `<option value="${code}">${escaped(name)}</option>`).join('');
+// The menu holds English alone until the page's script fills it: laying out
+// the other languages' names (Han, Hangul, Cyrillic), for the menu's width,
+// looked up fonts that held a cheap phone's first paint by a tenth of a
+// second.
+const [[firstCode, , firstName]] = languages;
+const languageOptions = `<option value="${firstCode}">${escaped(firstName)}</option>`;
 
 // Replaced one at a time, so that no text put in is searched again.
 const parts = {
