@@ -8,8 +8,7 @@
 
 namespace {
 
-// Between segments, what a streamed pass has converted goes on once it
-// holds this much.
+// What a streamed pass holds goes on, between segments, once it is this much.
 constexpr std::size_t givenOnFrom = std::size_t(256) << 10;
 
 // The separators of a code are found eight bytes at a time: a call to
@@ -66,6 +65,18 @@ bool hasEmptySegment(std::string_view segments)
         previous = separator;
     }
     return false;
+}
+
+// The header is tested before the version, so a code too short to hold one
+// (or with a separator inside it) is unconvertible whatever its first bytes
+// say. A load judges it so (judge), and so does a pass as the header comes.
+ConversionOutcome judgeHeader(std::string_view header)
+{
+    if (header.size() < Conversion::headerLength || header.find('_') != std::string_view::npos)
+        return ConversionOutcome::Unconvertible;
+    if (!Conversion::isAcceptedVersion(Conversion::versionPrefix(header)))
+        return ConversionOutcome::VersionRejected;
+    return ConversionOutcome::Converted;
 }
 
 } // namespace
@@ -128,8 +139,7 @@ void ConversionPass::feed(std::string_view text)
             break;
         }
         convertSegment(text.substr(from, cut - from), mTaken + from);
-        if (mSink && mOutput.size() >= givenOnFrom)
-            giveOn();
+        giveOnWhenFull();
         from = cut + 1;
     }
     mTaken += text.size();
@@ -143,14 +153,12 @@ bool ConversionPass::takeHeader(std::string_view &text)
     if (mPending.size() < Conversion::headerLength)
         return false;
     text.remove_prefix(wanted);
-    const std::string header(mPending.view());
+    const ConversionOutcome header = judgeHeader(mPending.view());
     mPending.clear();
     mHeaderTaken = true;
     mPendingAt = mTaken;
-    if (header.find('_') != std::string::npos)
-        refuse(ConversionOutcome::Unconvertible);
-    else if (!Conversion::isAcceptedVersion(Conversion::versionPrefix(header)))
-        refuse(ConversionOutcome::VersionRejected);
+    if (header != ConversionOutcome::Converted)
+        refuse(header);
     else
         mOutput += Conversion::outputHeader;
     return mOutcome == ConversionOutcome::Converted;
@@ -203,6 +211,11 @@ void ConversionPass::convertPending()
 {
     convertSegment(mPending.view(), mPendingAt);
     mPending.release();
+    giveOnWhenFull();
+}
+
+void ConversionPass::giveOnWhenFull()
+{
     if (mSink && mOutput.size() >= givenOnFrom)
         giveOn();
 }
@@ -224,17 +237,13 @@ void ConversionPass::refuse(ConversionOutcome outcome)
         mReport->clear();
 }
 
-// The header is tested before the version, so a code too short to hold one
-// is unconvertible whatever its first bytes say. An empty segment has no tag
-// to convert by: the whole code is refused rather than converted into
-// something that loses a piece.
+// An empty segment has no tag to convert by: the whole code is refused
+// rather than converted into something that loses a piece.
 ConversionOutcome Conversion::judge(std::string_view code)
 {
-    const std::string_view firstSegment = code.substr(0, code.find('_'));
-    if (firstSegment.size() < headerLength)
-        return ConversionOutcome::Unconvertible;
-    if (!isAcceptedVersion(versionPrefix(code)))
-        return ConversionOutcome::VersionRejected;
+    const ConversionOutcome header = judgeHeader(code.substr(0, headerLength));
+    if (header != ConversionOutcome::Converted)
+        return header;
     if (hasEmptySegment(code.substr(headerLength)))
         return ConversionOutcome::Unconvertible;
     return ConversionOutcome::Converted;
@@ -264,4 +273,3 @@ ConversionOutcome Conversion::convert(std::string_view code, std::string &out, C
     out = pass.takeOutput();
     return outcome;
 }
-

@@ -86,6 +86,7 @@ private:
     bool takeHeader(std::string_view &text);
     void convertSegment(std::string_view segment, std::size_t at);
     void convertPending();
+    void giveOnWhenFull();
     void giveOn();
     void refuse(ConversionOutcome outcome);
 
