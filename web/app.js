@@ -555,7 +555,8 @@
   // name, or a folder, its codes below its name and its folders kept. The
   // session's worker converts them (CodeBatch, as the window and the
   // converter do) into one zip, telling each code's fate as it goes.
-  const looseFiles = (files) => [...files].map((file) => ({ file, name: file.name, fromFolder: false }));
+  const looseFile = (file) => ({ file, name: file.name, fromFolder: false });
+  const looseFiles = (files) => [...files].map(looseFile);
   const folderFiles = (files) => [...files].map((file) => ({ file, name: file.webkitRelativePath || file.name,
     fromFolder: Boolean(file.webkitRelativePath) }));
 
@@ -584,7 +585,7 @@
       if (entry?.isDirectory)
         await walk(entry, false);
       else
-        found.push({ file, name: file.name, fromFolder: false });
+        found.push(looseFile(file));
     }
     return found;
   }
