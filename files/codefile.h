@@ -84,10 +84,6 @@ inline std::optional<std::string> write(const std::string &path, std::string_vie
 // The same to standard output, which may have been closed before the program
 // started.
 std::optional<std::string> writeStandardOutput(Pieces pieces);
-inline std::optional<std::string> writeStandardOutput(std::string_view bytes)
-{
-    return writeStandardOutput(Pieces(&bytes, 1));
-}
 // Whether standard output, or standard error, is a terminal, where a person
 // reads it.
 bool standardOutputIsTerminal();
