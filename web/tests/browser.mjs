@@ -528,7 +528,10 @@ export async function serve() {
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close(),
+  // A test that fails before it closes its host must not keep its file's
+  // process, and with it the whole suite, waiting.
+  server.unref();
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => { server.close(); server.closeAllConnections(); },
     offline: (on) => { state.offline = on; }, asked: state.asked };
 }
 
