@@ -175,9 +175,11 @@ test('keyboard only', async () => {
   const tabTo = async (id) => {
     for (let i = 0; i < 20; ++i) {
       await page.press('Tab');
-      if (await page.evaluate((id) => document.activeElement?.id === id, id)) {
-        const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
-        assert.notEqual(outline, 'none', `focus on ${id} is visible`);
+      // Read at once: the result takes the focus when a conversion ends.
+      const focused = await page.evaluate(() => document.activeElement
+        && [document.activeElement.id, getComputedStyle(document.activeElement).outlineStyle]);
+      if (focused?.[0] === id) {
+        assert.notEqual(focused[1], 'none', `focus on ${id} is visible`);
         return;
       }
     }
@@ -187,6 +189,7 @@ test('keyboard only', async () => {
   await chooseFile(page, file('keys.txt', exampleCode), () => page.press('Enter'));
   await tabTo('convertPushButton');
   await page.press('Enter');
+  await settled(page);
   await tabTo('savePushButton');
   const saved = await page.save(() => page.press('Enter'));
   assert.equal(saved.bytes.toString('utf8'), exampleConverted);
