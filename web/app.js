@@ -136,6 +136,8 @@
       if (data.ready) {
         session = data.ready;
         worker.postMessage({ id: 0, step: 'language', args: [catalogue] });
+        // Also here: a page opened in a background tab paints no frame
+        // until it is shown, and its menu must not wait for that.
         fillLanguageMenu();
         document.body.dataset.readyAt = Math.round(performance.now());
         document.body.dataset.ready = 'true';
