@@ -20,11 +20,6 @@ namespace {
 
 using Fate = ConversionReport::Fate;
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString fateName(Fate fate)
 {
     return saidText(ConversionReport::fateSaid(fate));

@@ -7,6 +7,14 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <string_view>
+
+// The core's bytes, UTF-8 as everywhere in it, as Qt's text.
+inline QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 // What the core says (a step's message, a reason, a summary), in the user's
 // words: its words through the catalogues, by their context, and each
 // value the same, in their places. A text as it is stays as it is.

@@ -41,11 +41,6 @@ QString textFiles()
     return QCoreApplication::translate("QVRtoMorvane", "Text Files (*.txt)");
 }
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // A code goes into its pane as plain text (one that looks like markup must
 // show, and copy, exactly as it is), through the pane's document: the text
 // edit's own setPlainText would go on to lay the whole line out a second
