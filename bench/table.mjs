@@ -69,7 +69,7 @@ function previousConverter() {
   execFileSync('sh', ['-c', `git -C "$0" archive "$1" | tar -x -C "$2"`, root, commit, folder]);
   const type = /^CMAKE_BUILD_TYPE:\w+=(.*)$/m.exec(readFileSync(join(build, 'CMakeCache.txt'), 'utf8'))?.[1] ?? 'Release';
   execFileSync('cmake', ['-S', folder, '-B', join(folder, 'build'), '-G', 'Ninja', `-DCMAKE_BUILD_TYPE=${type}`,
-    '-DQVRTOMORVANE_BUILD_TESTS=OFF'], { stdio: 'ignore' });
+    '-DCMAKE_UNITY_BUILD=ON', '-DQVRTOMORVANE_BUILD_TESTS=OFF'], { stdio: 'ignore' });
   execFileSync('cmake', ['--build', join(folder, 'build'), '--target', 'qvrtomorvane-cli'], { stdio: 'ignore' });
   return { commit, converter };
 }
