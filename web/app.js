@@ -8,8 +8,7 @@
   const $ = (id) => document.getElementById(id);
   // The session's worker (sessionworker.js behind the core's module, carried
   // in the page as a script that is not run here) starts before anything
-  // else: its thread and module take longer than the rest of this script,
-  // and a cheap phone has the converter ready a tenth of a second sooner.
+  // else: its thread and module take longer than the rest of this script.
   const worker = new Worker(URL.createObjectURL(new Blob([$('sessionSource').textContent], { type: 'text/javascript' })));
   const ui = {
     load: $('loadPushButton'),
