@@ -50,12 +50,13 @@ function shownPart(code) {
   return code.subarray(0, end);
 }
 
-async function observe(page) {
-  await settled(page);
-  return page.evaluate(() => {
+// What the page shows once every step under way is done, and how many
+// loads it has counted: one look, awaited in the page.
+function observe(page) {
+  return page.evaluate(() => new Promise((resolve) => {
     const element = (id) => document.getElementById(id);
     const onOff = (on) => (on ? 'on' : 'off');
-    return {
+    const look = () => ({
       upper: element('qvrCodeTextEdit').value,
       placeholder: element('qvrCodeTextEdit').placeholder,
       path: element('loadPathLabel').textContent,
@@ -67,11 +68,21 @@ async function observe(page) {
       details: onOff(!element('conversionDetails').hidden),
       // Why a file could not be read is each system's own.
       message: element('statusMessage').textContent.replace(/( could not be read: ).*$/, '$1...'),
-    };
-  });
+      loads: Number(document.body.dataset.loads ?? 0),
+    });
+    const settled = () => (document.body.dataset.busy ?? '0') === '0';
+    if (settled())
+      return resolve(look());
+    const watch = new MutationObserver(() => {
+      if (settled()) {
+        watch.disconnect();
+        resolve(look());
+      }
+    });
+    watch.observe(document.body, { attributes: true, attributeFilter: ['data-busy'] });
+  }));
 }
 
-const loads = (page) => page.evaluate(() => Number(document.body.dataset.loads ?? 0));
 const waitForLoads = (page, count) => page.waitForFunction(
   (count) => Number(document.body.dataset.loads ?? 0) >= count, count, { timeout: 60000 });
 
@@ -94,14 +105,14 @@ function dropInPage(page, files) {
   }, files);
 }
 
-// Does one step as a user would and gives what it gave once.
-async function perform(page, words, table, folder) {
+// Does one step as a user would, on the page as it was last seen, and
+// gives what it gave once.
+async function perform(page, words, table, folder, seen) {
   const [step, ...names] = words;
   const inPage = (name) => ({ name, pieces: piecesOf(table.files.get(name)) });
-  const enabled = (id) => page.evaluate((id) => !document.getElementById(id).disabled, id);
+  const enabled = (id) => seen[{ convertPushButton: 'convert', savePushButton: 'save', copyPushButton: 'copy' }[id]] !== 'off';
   const once = new Map();
-  await settled(page);
-  const before = await loads(page);
+  const before = seen.loads;
   switch (step) {
   case 'load':
     // On the file input, without opening the picker: the picker itself is
@@ -120,12 +131,11 @@ async function perform(page, words, table, folder) {
   case 'paste': {
     // On the clipboard, then Ctrl+V into the upper box, which takes pastes.
     const pasted = bytesOf(table.files.get(names[0])).toString('utf8');
-    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), pasted);
-    await page.evaluate(() => document.getElementById('qvrCodeTextEdit').focus());
+    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted)
+      .then(() => document.getElementById('qvrCodeTextEdit').focus()), pasted);
     await page.press('Control+V');
     if (pasted)
       await waitForLoads(page, before + 1);
-    await settled(page);
     break;
   }
   case 'cancel':
@@ -134,12 +144,12 @@ async function perform(page, words, table, folder) {
   case 'convert':
   case 'clear': {
     const id = step === 'convert' ? 'convertPushButton' : 'clearPushButton';
-    if (await enabled(id))
+    if (enabled(id))
       await page.click(`#${id}`);
     break;
   }
   case 'save':
-    if (await enabled('savePushButton')) {
+    if (enabled('savePushButton')) {
       const saved = await save(page);
       once.set('saved', saved.bytes).set('saved-as', Buffer.from(saved.name));
     } else {
@@ -148,14 +158,14 @@ async function perform(page, words, table, folder) {
     break;
   case 'copy':
     await page.evaluate(() => navigator.clipboard.writeText('-'));
-    if (await enabled('copyPushButton')) {
+    if (enabled('copyPushButton')) {
       await page.click('#copyPushButton');
       await settled(page);
     }
     once.set('copied', Buffer.from(await page.evaluate(() => navigator.clipboard.readText())));
     break;
   case 'details':
-    if (await page.evaluate(() => !document.getElementById('conversionDetails').hidden)) {
+    if (seen.details === 'on') {
       await page.click('#conversionDetails summary');
       await page.waitForFunction(() => document.getElementById('conversionDetails').dataset.shown === 'true');
       const lines = await page.evaluate(() => [...document.querySelectorAll('#detailsList button')]
@@ -179,23 +189,24 @@ async function check(page, expected, where) {
     const shown = key === 'upper' || key === 'lower' ? shownPart(value) : value;
     assert.equal(JSON.stringify(seen[key]), JSON.stringify(shown.toString('utf8')), `${where}: ${key}`);
   }
+  return seen;
 }
 
 // Every sequence starts from the start state, which Clear brings back.
 async function run(page, table, folder, sequence) {
   await page.click('#clearPushButton');
   const expected = startState();
-  await check(page, expected, `${sequence.title}: start`);
+  let seen = await check(page, expected, `${sequence.title}: start`);
   for (const { words, expected: changes } of sequence.steps) {
     const where = `${sequence.title}: ${words.join(' ')}`;
-    const once = await perform(page, words, table, folder);
+    const once = await perform(page, words, table, folder, seen);
     for (const [key, value] of changes) {
       if (expected.has(key))
         expected.set(key, value);
       else
         assert.ok(once.get(key)?.equals(value), `${where}: ${key} is ${show(once.get(key) ?? Buffer.alloc(0))}, not ${show(value)}`);
     }
-    await check(page, expected, where);
+    seen = await check(page, expected, where);
   }
 }
 
