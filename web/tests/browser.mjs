@@ -414,10 +414,24 @@ class WebDriverPage extends Page {
   async close() {}
 }
 
+// A port no one listens on, as the system hands it out: a port picked at
+// random was sometimes another suite's driver's, whose session then
+// answered "Maximum number of active sessions".
+function freePort() {
+  return new Promise((resolve, reject) => {
+    const probe = createServer();
+    probe.on('error', reject);
+    probe.listen(0, '127.0.0.1', () => {
+      const { port } = probe.address();
+      probe.close(() => resolve(port));
+    });
+  });
+}
+
 // A WebKitWebDriver with one browser session, which every page of its
 // scheme reuses in turn.
 async function webDriverSession(dark, languages) {
-  const port = 4400 + Math.floor(Math.random() * 500);
+  const port = await freePort();
   // WebKitGTK takes the user's language from the system's locale ("ja-JP"
   // from ja_JP.UTF-8), which must exist: it is made in a folder of this
   // session's own.
