@@ -73,8 +73,9 @@ function installHooks(takeDownloads) {
 }
 
 // A function for the page that looks at the condition every few
-// milliseconds until it holds or a few seconds have passed. Made here from
-// the condition's text, since the page's policy lets no text become code.
+// milliseconds until it holds (and gives what it gave) or a few seconds
+// have passed. Made here from the condition's text, since the page's
+// policy lets no text become code.
 const pollSlice = 5000;
 function inPagePoll(condition) {
   // eslint-disable-next-line no-new-func
@@ -82,8 +83,9 @@ function inPagePoll(condition) {
     const until = Date.now() + ${pollSlice};
     return (async () => {
       for (;;) {
-        if (await condition(arg))
-          return true;
+        const value = await condition(arg);
+        if (value)
+          return value;
         if (Date.now() > until)
           return false;
         await new Promise((resolve) => setTimeout(resolve, 4));
@@ -95,13 +97,14 @@ function inPagePoll(condition) {
 class Page {
   // Polled in the page, a few seconds at a time, so that a wait already
   // over, or over soon, costs one round trip to the browser and not one
-  // for every look.
+  // for every look. Gives what the condition gave once it held.
   async waitForFunction(condition, arg, { timeout = 60000 } = {}) {
     const until = Date.now() + timeout;
     const poll = inPagePoll(condition);
     for (;;) {
-      if (await this.evaluate(poll, arg))
-        return;
+      const value = await this.evaluate(poll, arg);
+      if (value)
+        return value;
       if (Date.now() > until)
         throw new Error(`waited ${timeout} ms for ${condition}`);
     }

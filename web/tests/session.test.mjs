@@ -51,12 +51,14 @@ function shownPart(code) {
 }
 
 // What the page shows once every step under way is done, and how many
-// loads it has counted: one look, awaited in the page.
+// loads it has counted: one wait, whose last look is the answer.
 function observe(page) {
-  return page.evaluate(() => new Promise((resolve) => {
+  return page.waitForFunction(() => {
+    if ((document.body.dataset.busy ?? '0') !== '0')
+      return false;
     const element = (id) => document.getElementById(id);
     const onOff = (on) => (on ? 'on' : 'off');
-    const look = () => ({
+    return {
       upper: element('qvrCodeTextEdit').value,
       placeholder: element('qvrCodeTextEdit').placeholder,
       path: element('loadPathLabel').textContent,
@@ -69,18 +71,8 @@ function observe(page) {
       // Why a file could not be read is each system's own.
       message: element('statusMessage').textContent.replace(/( could not be read: ).*$/, '$1...'),
       loads: Number(document.body.dataset.loads ?? 0),
-    });
-    const settled = () => (document.body.dataset.busy ?? '0') === '0';
-    if (settled())
-      return resolve(look());
-    const watch = new MutationObserver(() => {
-      if (settled()) {
-        watch.disconnect();
-        resolve(look());
-      }
-    });
-    watch.observe(document.body, { attributes: true, attributeFilter: ['data-busy'] });
-  }));
+    };
+  });
 }
 
 const waitForLoads = (page, count) => page.waitForFunction(
@@ -110,7 +102,7 @@ function dropInPage(page, files) {
 async function perform(page, words, table, folder, seen) {
   const [step, ...names] = words;
   const inPage = (name) => ({ name, pieces: piecesOf(table.files.get(name)) });
-  const enabled = (id) => seen[{ convertPushButton: 'convert', savePushButton: 'save', copyPushButton: 'copy' }[id]] !== 'off';
+  const on = (key) => seen[key] === 'on';
   const once = new Map();
   const before = seen.loads;
   switch (step) {
@@ -143,13 +135,13 @@ async function perform(page, words, table, folder, seen) {
     break;
   case 'convert':
   case 'clear': {
-    const id = step === 'convert' ? 'convertPushButton' : 'clearPushButton';
-    if (enabled(id))
-      await page.click(`#${id}`);
+    // Clear is always on.
+    if (step === 'clear' || on('convert'))
+      await page.click(step === 'convert' ? '#convertPushButton' : '#clearPushButton');
     break;
   }
   case 'save':
-    if (enabled('savePushButton')) {
+    if (on('save')) {
       const saved = await save(page);
       once.set('saved', saved.bytes).set('saved-as', Buffer.from(saved.name));
     } else {
@@ -158,14 +150,14 @@ async function perform(page, words, table, folder, seen) {
     break;
   case 'copy':
     await page.evaluate(() => navigator.clipboard.writeText('-'));
-    if (enabled('copyPushButton')) {
+    if (on('copy')) {
       await page.click('#copyPushButton');
       await settled(page);
     }
     once.set('copied', Buffer.from(await page.evaluate(() => navigator.clipboard.readText())));
     break;
   case 'details':
-    if (seen.details === 'on') {
+    if (on('details')) {
       await page.click('#conversionDetails summary');
       await page.waitForFunction(() => document.getElementById('conversionDetails').dataset.shown === 'true');
       const lines = await page.evaluate(() => [...document.querySelectorAll('#detailsList button')]
