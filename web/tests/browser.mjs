@@ -609,9 +609,12 @@ export function converterOutput(path) {
   return run.status === 0 ? run.stdout : null;
 }
 
-export async function state(page) {
-  await settled(page);
-  return page.evaluate(() => {
+// What the page shows once every step under way is done, and how many
+// loads it has counted: one wait, whose last look is the answer.
+export function state(page) {
+  return page.waitForFunction(() => {
+    if ((document.body.dataset.busy ?? '0') !== '0')
+      return false;
     const element = (id) => document.getElementById(id);
     return {
       upper: element('qvrCodeTextEdit').value,
@@ -624,6 +627,7 @@ export async function state(page) {
       details: !element('conversionDetails').hidden,
       status: element('conversionSummaryLabel').textContent,
       message: element('statusMessage').textContent,
+      loads: Number(document.body.dataset.loads ?? 0),
     };
   });
 }

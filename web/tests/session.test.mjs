@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
-import { chooseFile, engine, open, save, sessionConstants, settled, sharedBrowser } from './browser.mjs';
+import { chooseFile, engine, open, save, sessionConstants, settled, sharedBrowser, state } from './browser.mjs';
 
 // Texts are bytes, a character each; a list joins its pieces, [TEXT, COUNT]
 // repeating one; {"file": NAME} is the bytes of a file beside the table.
@@ -50,29 +50,24 @@ function shownPart(code) {
   return code.subarray(0, end);
 }
 
-// What the page shows once every step under way is done, and how many
-// loads it has counted: one wait, whose last look is the answer.
-function observe(page) {
-  return page.waitForFunction(() => {
-    if ((document.body.dataset.busy ?? '0') !== '0')
-      return false;
-    const element = (id) => document.getElementById(id);
-    const onOff = (on) => (on ? 'on' : 'off');
-    return {
-      upper: element('qvrCodeTextEdit').value,
-      placeholder: element('qvrCodeTextEdit').placeholder,
-      path: element('loadPathLabel').textContent,
-      lower: element('morvaneCodeTextEdit').value,
-      summary: element('conversionSummaryLabel').textContent,
-      convert: onOff(!element('convertPushButton').disabled),
-      save: onOff(!element('savePushButton').disabled),
-      copy: onOff(!element('copyPushButton').disabled),
-      details: onOff(!element('conversionDetails').hidden),
-      // Why a file could not be read is each system's own.
-      message: element('statusMessage').textContent.replace(/( could not be read: ).*$/, '$1...'),
-      loads: Number(document.body.dataset.loads ?? 0),
-    };
-  });
+// The page's state under the table's names.
+async function observe(page) {
+  const shown = await state(page);
+  const onOff = (on) => (on ? 'on' : 'off');
+  return {
+    upper: shown.upper,
+    placeholder: shown.upperPlaceholder,
+    path: shown.path,
+    lower: shown.lower,
+    summary: shown.status,
+    convert: onOff(shown.convert),
+    save: onOff(shown.save),
+    copy: onOff(shown.copy),
+    details: onOff(shown.details),
+    // Why a file could not be read is each system's own.
+    message: shown.message.replace(/( could not be read: ).*$/, '$1...'),
+    loads: shown.loads,
+  };
 }
 
 const waitForLoads = (page, count) => page.waitForFunction(
