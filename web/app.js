@@ -57,8 +57,11 @@
   // shown: a page in English parses none but English's small one.
   const catalogueScripts = [...document.querySelectorAll('script[data-catalogue]')];
   const codes = catalogueScripts.map((script) => script.dataset.catalogue);
-  // Every language in the menu, which holds English alone until then (the
-  // other names need fonts a first paint would wait for).
+  // Every language in the menu, which holds English alone until the
+  // converter has started: the other names need fonts (Han, Hangul,
+  // Cyrillic) whose lookup and layout hold a cheap phone's page for a tenth
+  // of a second, which neither the first frame nor the worker's start, which
+  // waits for the page's thread, should wait on.
   function fillLanguageMenu() {
     if (ui.languageMenu.options.length === codes.length)
       return;
@@ -106,19 +109,27 @@
     if (catalogue.code !== codes[0])
       fillLanguageMenu();
     ui.languageMenu.value = catalogue.code;
+    // Only what differs is set: a text set again, even to the same words, is
+    // laid out again, which in English, as the page starts, is all of them.
     for (const element of document.querySelectorAll('[data-tr]')) {
       element.dataset.source ??= normalised(element.textContent);
-      element.textContent = qsTranslate(element.dataset.tr, element.dataset.source);
+      const text = qsTranslate(element.dataset.tr, element.dataset.source);
+      if (normalised(element.textContent) !== text)
+        element.textContent = text;
     }
     for (const element of document.querySelectorAll('[data-tr-label]')) {
       element.dataset.sourceLabel ??= element.getAttribute('aria-label');
-      element.setAttribute('aria-label', qsTranslate(element.dataset.trLabel, element.dataset.sourceLabel));
+      const label = qsTranslate(element.dataset.trLabel, element.dataset.sourceLabel);
+      if (element.getAttribute('aria-label') !== label)
+        element.setAttribute('aria-label', label);
     }
     // The panes' first placeholders, the session's words, until a step
     // sets them.
     for (const pane of [ui.qvr, ui.morvane]) {
       pane.dataset.sourcePlaceholder ??= pane.placeholder;
-      pane.placeholder = qsTranslate('QVRtoMorvane', pane.dataset.sourcePlaceholder);
+      const placeholder = qsTranslate('QVRtoMorvane', pane.dataset.sourcePlaceholder);
+      if (pane.placeholder !== placeholder)
+        pane.placeholder = placeholder;
     }
   }
   showLanguage();
@@ -131,16 +142,13 @@
   // The session's numbers and words (qvr_constants), from the worker: the
   // page holds no copy of them.
   let session = null;
-  requestAnimationFrame(() => setTimeout(fillLanguageMenu)); // once the first frame is painted
   const ready = new Promise((resolve) => {
     worker.onmessage = ({ data }) => {
       if (data.ready) {
         session = data.ready;
         worker.postMessage({ id: 0, step: 'language', args: [catalogue] });
-        // Also here: a page opened in a background tab paints no frame
-        // until it is shown, and its menu must not wait for that.
-        fillLanguageMenu();
         document.body.dataset.readyAt = Math.round(performance.now());
+        fillLanguageMenu();
         document.body.dataset.ready = 'true';
         resolve();
         return;
@@ -158,8 +166,10 @@
   });
   // A browser that cannot start it (or a module that cannot compile) is
   // said at once, not left as buttons that do nothing.
-  worker.addEventListener('error', () => say(qsTranslate('Page',
-    'This browser could not start the converter: try another browser.'), true));
+  worker.addEventListener('error', () => {
+    fillLanguageMenu();
+    say(qsTranslate('Page', 'This browser could not start the converter: try another browser.'), true);
+  });
   function call(step, args = [], transfer = []) {
     const id = ++asked;
     return new Promise((resolve, reject) => {
