@@ -387,6 +387,13 @@ test('on a phone: paste, feedback and the next step', async () => {
 // reloads and converts. On a host of its own, installed by this test: late
 // in a long WebKit run, a worker an earlier test installed still served the
 // page but had lost its cache ("FetchEvent.respondWith received an error").
+const imageLoads = (page, src) => page.evaluate((src) => new Promise((resolve) => {
+  const image = new Image();
+  image.onload = () => resolve(true);
+  image.onerror = () => resolve(false);
+  image.src = src;
+}), src);
+
 test('installable, and converts offline once served', async () => {
   const server = await serve();
   const page = await open(shared.browser, server.url);
@@ -402,12 +409,7 @@ test('installable, and converts offline once served', async () => {
     const response = await fetch(src);
     assert.equal(response.headers.get('content-type'), 'image/png', src);
     // The policy the page itself has lets the icon in.
-    assert.ok(await page.evaluate((src) => new Promise((resolve) => {
-      const image = new Image();
-      image.onload = () => resolve(true);
-      image.onerror = () => resolve(false);
-      image.src = src;
-    }), src), src);
+    assert.ok(await imageLoads(page, src), src);
   }
   if (engine === 'chromium') {
     // Chromium's own verdict: nothing in the manifest it could not take,
@@ -429,6 +431,7 @@ test('installable, and converts offline once served', async () => {
     await chooseFile(page, file('offline.txt', exampleCode));
     await page.click('#convertPushButton');
     assert.equal((await state(page)).lower, exampleConverted);
+    assert.ok(await imageLoads(page, touchIcon), 'the touch icon, offline');
   } finally {
     server.offline(false);
     await page.setOffline(false);
