@@ -69,8 +69,8 @@ async function batchTime(browser) {
 
 const browser = await launch();
 try {
-  const result = { engine, convert: (await convertTimes(browser, code)).map(({ load, convert }) => load + convert), holds: await holds(browser, code),
-    smallHolds: await holds(browser, smallCode), batch: await batchTime(browser) };
+  const result = { engine, convert: (await convertTimes(browser, code)).map(({ load, convert }) => load + convert),
+    holds: await holds(browser, code), smallHolds: await holds(browser, smallCode), batch: await batchTime(browser) };
   if (engine === 'chromium')
     [result.coldStart] = await coldStarts(browser, [pagePath]);
   process.stdout.write(`${JSON.stringify(result)}\n`);

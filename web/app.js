@@ -58,10 +58,10 @@
   const catalogueScripts = [...document.querySelectorAll('script[data-catalogue]')];
   const codes = catalogueScripts.map((script) => script.dataset.catalogue);
   // Every language in the menu, which holds English alone until the
-  // converter has started: the other names need fonts (Han, Hangul,
-  // Cyrillic) whose lookup and layout hold a cheap phone's page for a tenth
-  // of a second, which neither the first frame nor the worker's start, which
-  // waits for the page's thread, should wait on.
+  // converter has started (or failed to): laying out the other names looks
+  // up fonts for Han, Hangul and Cyrillic, which holds a cheap phone's page
+  // for a tenth of a second, and both the first frame and the worker's start
+  // wait on the page's thread.
   function fillLanguageMenu() {
     if (ui.languageMenu.options.length === codes.length)
       return;

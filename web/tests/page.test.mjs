@@ -381,12 +381,7 @@ test('on a phone: paste, feedback and the next step', async () => {
   await page.close();
 });
 
-// Served from a host: a valid manifest with icons the page's policy lets
-// in, Chromium's own verdict that the page can be installed, a service
-// worker that takes the page in, and with the network gone the page
-// reloads and converts. On a host of its own, installed by this test: late
-// in a long WebKit run, a worker an earlier test installed still served the
-// page but had lost its cache ("FetchEvent.respondWith received an error").
+// Whether the page shows the image at src.
 const imageLoads = (page, src) => page.evaluate((src) => new Promise((resolve) => {
   const image = new Image();
   image.onload = () => resolve(true);
@@ -394,6 +389,13 @@ const imageLoads = (page, src) => page.evaluate((src) => new Promise((resolve) =
   image.src = src;
 }), src);
 
+// Served from a host: a valid manifest with icons the page's policy lets
+// in, Chromium's own verdict that the page can be installed, a service
+// worker that takes the page in, and with the network gone the page
+// reloads, converts and shows its touch icon. On a host of its own,
+// installed by this test: late in a long WebKit run, a worker an earlier
+// test installed still served the page but had lost its cache
+// ("FetchEvent.respondWith received an error").
 test('installable, and converts offline once served', async () => {
   const server = await serve();
   const page = await open(shared.browser, server.url);
