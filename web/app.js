@@ -112,9 +112,10 @@
     // Only what differs is set: a text set again, even to the same words, is
     // laid out again, which in English, as the page starts, is all of them.
     for (const element of document.querySelectorAll('[data-tr]')) {
-      element.dataset.source ??= normalised(element.textContent);
+      const shownText = normalised(element.textContent);
+      element.dataset.source ??= shownText;
       const text = qsTranslate(element.dataset.tr, element.dataset.source);
-      if (normalised(element.textContent) !== text)
+      if (shownText !== text)
         element.textContent = text;
     }
     for (const element of document.querySelectorAll('[data-tr-label]')) {
